@@ -1,0 +1,27 @@
+#pragma once
+// Conversions between Qt's file names and the standard library's paths.
+#include <QFile>
+#include <QString>
+#include <filesystem>
+
+namespace tarnik {
+
+inline std::filesystem::path toPath(const QString& name) {
+#ifdef _WIN32
+    return std::filesystem::path(name.toStdWString());
+#else
+    const QByteArray local = QFile::encodeName(name);
+    return std::filesystem::path(
+        std::string(local.constData(), static_cast<std::size_t>(local.size())));
+#endif
+}
+
+inline QString fromPath(const std::filesystem::path& p) {
+#ifdef _WIN32
+    return QString::fromStdWString(p.wstring());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(p.string()));
+#endif
+}
+
+} // namespace tarnik
