@@ -1,6 +1,8 @@
 #pragma once
 // The safety-state questionnaire: an ordered list of yes/no questions with their answers.
 #include <cstddef>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +11,22 @@ namespace tarnik {
 
 inline constexpr const char* kAnswerYes = "TAK";
 inline constexpr const char* kAnswerNo = "NIE";
+
+// The questions file beside the program: one question per line, every line a question (an empty
+// line too), Windows-1250, a line ends at CR and one LF after it is skipped, 0x1A ends the file.
+inline constexpr const char* kQuestionsFileName = "pytania.txt";
+
+// How the lines of "pytania.txt" are taken.
+enum class QuestionLines {
+    CutTo255, // at start-up: each line is cut to its first 255 characters
+    Whole,    // when a new assessment is begun: whole lines
+};
+
+// The answer after a click on an answer box (Klik): empty -> "TAK" -> "NIE" -> empty; any other
+// text becomes "TAK".
+std::string nextAnswerKlik(std::string_view answer);
+// The reverse cycle (DwaKlik): empty -> "NIE" -> "TAK" -> empty; any other text becomes "NIE".
+std::string nextAnswerDwaKlik(std::string_view answer);
 
 struct Question {
     std::string text;   // the question without its number
@@ -45,6 +63,13 @@ public:
     // Sets the answer of question i.
     void setAnswer(std::size_t i, std::string answer) { questions_[i].answer = std::move(answer); }
 
+    // A click (or a double click: each event is one step) on the answer box of question i moves
+    // its answer one step along the cycle and returns the new answer. The caller marks the
+    // assessment modified.
+    const std::string& Klik(std::size_t i);
+    // The same along the reverse cycle.
+    const std::string& DwaKlik(std::size_t i);
+
     friend bool operator==(const Checklist&, const Checklist&) = default;
 
 private:
@@ -53,5 +78,17 @@ private:
 
 // The mended text of a question (the " pakowania" correction alone).
 std::string correctQuestionText(std::string_view text);
+
+// Empties the checklist and appends every line of the questions file, in order, through
+// DodajPytaniebhp; the answers are empty. Returns the number of questions. Throws FileError when
+// the file is missing or unreadable; the checklist is then left empty.
+std::size_t loadQuestions(Checklist& checklist, const std::filesystem::path& file,
+                          QuestionLines lines);
+
+// A question typed on the page ("Nowe pytanie:" and "Dodaj"): the text is trimmed; a text that is
+// empty then adds nothing and gives nullopt, any other is appended through DodajPytaniebhp and
+// its index returned. It belongs to the assessment only ("pytania.txt" is not written). In both
+// cases the page empties its edit; after an addition it marks the assessment modified.
+std::optional<std::size_t> addTypedQuestion(Checklist& checklist, std::string_view typed);
 
 } // namespace tarnik

@@ -1,0 +1,91 @@
+#include "checklist/checklist.h"
+#include "model/errors.h"
+#include "model/text.h"
+#include "rules_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarnik;
+using tarnik::rules_test::ScratchFolder;
+
+TEST(ChecklistFile, EveryLineIsAQuestionTheEmptyOneToo) {
+    ScratchFolder dir;
+    dir.putText("pytania.txt", "Czy jest instrukcja?\r\n\r\nCzy są osłony?\r\n");
+    Checklist c;
+    c.DodajPytaniebhp("stare");
+    EXPECT_EQ(loadQuestions(c, dir / "pytania.txt", QuestionLines::Whole), 3u);
+    EXPECT_EQ(c.label(0), "1. Czy jest instrukcja?");
+    EXPECT_EQ(c.label(1), "2. ");
+    EXPECT_EQ(c.label(2), "3. Czy są osłony?");
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(c[i].answer, "");
+}
+
+TEST(ChecklistFile, LongLinesCutOnlyAtStartUp) {
+    ScratchFolder dir;
+    std::string line;
+    for (int i = 0; i < 300; ++i)
+        line += "ś";
+    dir.putText("pytania.txt", line + "\r\n");
+    Checklist c;
+    loadQuestions(c, dir / "pytania.txt", QuestionLines::CutTo255);
+    EXPECT_EQ(c[0].text, utf8Left(line, 255));
+    loadQuestions(c, dir / "pytania.txt", QuestionLines::Whole);
+    ASSERT_EQ(c.questionCount(), 1u);
+    EXPECT_EQ(c[0].text, line);
+    // Stored: the label cut to 255, without its number.
+    EXPECT_EQ(c.storedText(0), utf8Left(line, 252));
+}
+
+TEST(ChecklistFile, MisprintMendedAndEveryQuestionBeyond200Kept) {
+    ScratchFolder dir;
+    std::string text = "Czy substancje niebezpieczne posiadają pakowania oznakowane?\r\n";
+    for (int i = 2; i <= 205; ++i)
+        text += "Pytanie " + std::to_string(i) + "\r\n";
+    dir.putText("pytania.txt", text);
+    Checklist c;
+    EXPECT_EQ(loadQuestions(c, dir / "pytania.txt", QuestionLines::CutTo255), 205u);
+    EXPECT_EQ(c[0].text, "Czy substancje niebezpieczne posiadają opakowania oznakowane?");
+    EXPECT_EQ(c.label(204), "205. Pytanie 205");
+}
+
+TEST(ChecklistFile, MissingFileThrowsAndLeavesTheChecklistEmpty) {
+    ScratchFolder dir;
+    Checklist c;
+    c.DodajPytaniebhp("stare");
+    EXPECT_THROW(loadQuestions(c, dir / "pytania.txt", QuestionLines::Whole), FileError);
+    EXPECT_TRUE(c.empty());
+}
+
+TEST(ChecklistAnswers, ClickCyclesAndReverseCycle) {
+    Checklist c;
+    c.DodajPytaniebhp("Pytanie?");
+    EXPECT_EQ(c.Klik(0), "TAK");
+    EXPECT_EQ(c.Klik(0), "NIE");
+    EXPECT_EQ(c.Klik(0), "");
+    EXPECT_EQ(c.Klik(0), "TAK");
+
+    c.setAnswer(0, "");
+    EXPECT_EQ(c.DwaKlik(0), "NIE");
+    EXPECT_EQ(c.DwaKlik(0), "TAK");
+    EXPECT_EQ(c.DwaKlik(0), "");
+
+    // An answer from a damaged file ("tak", "X") starts the cycle again.
+    EXPECT_EQ(nextAnswerKlik("tak"), "TAK");
+    EXPECT_EQ(nextAnswerKlik("X"), "TAK");
+    EXPECT_EQ(nextAnswerDwaKlik("X"), "NIE");
+    EXPECT_THROW(c.Klik(1), std::out_of_range);
+}
+
+TEST(ChecklistAnswers, TypedQuestionTrimmedEmptyIgnored) {
+    Checklist c;
+    c.DodajPytaniebhp("Pierwsze?");
+    EXPECT_EQ(addTypedQuestion(c, "   "), std::nullopt);
+    EXPECT_EQ(addTypedQuestion(c, ""), std::nullopt);
+    EXPECT_EQ(c.questionCount(), 1u);
+    EXPECT_EQ(addTypedQuestion(c, "  Czy drabiny są sprawne? \t"), std::optional<std::size_t>(1));
+    EXPECT_EQ(c.label(1), "2. Czy drabiny są sprawne?");
+    EXPECT_EQ(c[1].answer, "");
+    addTypedQuestion(c, "Czy substancje niebezpieczne posiadają pakowania?");
+    EXPECT_EQ(c[2].text, "Czy substancje niebezpieczne posiadają opakowania?");
+}
