@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "evaluation/summary.h"
 #include "model/convert.h"
 #include "pathutil.h"
 
@@ -20,6 +21,14 @@ CommandLine parseCommandLine(const QStringList& args) {
             cl.convertOut = args[1];
             cl.convertIn = args[2];
         }
+    } else if (first == QLatin1String("--summary")) {
+        if (args.size() != 2) {
+            cl.mode = CommandLine::Mode::Error;
+            cl.error = QStringLiteral("Użycie: tarnik --summary PLIK.trk");
+        } else {
+            cl.mode = CommandLine::Mode::Summary;
+            cl.summaryIn = args[1];
+        }
     } else if (first.startsWith(QLatin1String("--"))) {
         cl.mode = CommandLine::Mode::Error;
         cl.error = QStringLiteral("Nieznana opcja: %1 (tarnik --help wyświetla opcje)").arg(first);
@@ -38,10 +47,12 @@ QString helpText() {
         "  tarnik [PLIK.trk]                        uruchamia program i otwiera podaną ocenę\n"
         "  tarnik --convert WYJŚCIE.trk WEJŚCIE.trk zapisuje ocenę z pliku WEJŚCIE (dowolnej\n"
         "                                           wersji) w bieżącym formacie jako WYJŚCIE\n"
+        "  tarnik --summary PLIK.trk                wypisuje wskaźniki, poziom ryzyka i zalecenia\n"
+        "                                           oceny z pliku PLIK w formacie JSON (UTF-8)\n"
         "  tarnik --help                            wyświetla ten opis\n"
         "\n"
-        "Polecenie --convert działa bez okna. Kod wyjścia 0 oznacza powodzenie, 1 błąd\n"
-        "(opisany jednym wierszem na standardowym wyjściu błędów).\n");
+        "Polecenia --convert i --summary działają bez okna. Kod wyjścia 0 oznacza powodzenie,\n"
+        "1 błąd (opisany jednym wierszem na standardowym wyjściu błędów).\n");
 }
 
 int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
@@ -57,6 +68,20 @@ int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
         if (r.exitCode != 0)
             std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
         return r.exitCode;
+    }
+    case CommandLine::Mode::Summary: {
+        const SummaryResult r = summarizeTrkFile(toPath(cl.summaryIn));
+        if (r.exitCode != 0) {
+            std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
+            return r.exitCode;
+        }
+        // JSON is UTF-8 whatever the console's code page.
+        if (std::fwrite(r.json.data(), 1, r.json.size(), out) != r.json.size() ||
+            std::fflush(out) != 0) {
+            std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
+            return 1;
+        }
+        return 0;
     }
     case CommandLine::Mode::Window:
         break;

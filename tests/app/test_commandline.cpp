@@ -1,5 +1,8 @@
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,6 +36,85 @@ private slots:
         QCOMPARE(parseCommandLine({QStringLiteral("--convert"), QStringLiteral("out.trk")}).mode,
                  CommandLine::Mode::Error);
         QCOMPARE(parseCommandLine({QStringLiteral("--bogus")}).mode, CommandLine::Mode::Error);
+        const CommandLine summary =
+            parseCommandLine({QStringLiteral("--summary"), QStringLiteral("ocena.trk")});
+        QCOMPARE(summary.mode, CommandLine::Mode::Summary);
+        QCOMPARE(summary.summaryIn, QStringLiteral("ocena.trk"));
+        QCOMPARE(parseCommandLine({QStringLiteral("--summary")}).mode, CommandLine::Mode::Error);
+        QCOMPARE(parseCommandLine({QStringLiteral("--summary"), QStringLiteral("a.trk"),
+                                   QStringLiteral("b.trk")})
+                     .mode,
+                 CommandLine::Mode::Error);
+        QVERIFY(helpText().contains(QStringLiteral("--summary PLIK.trk")));
+    }
+
+    // The real executable prints the evaluation as JSON, without a display.
+    void summaryThroughTheProgram() {
+        if (!QFile::exists(program())) QSKIP("the tarnik executable is not built beside the tests");
+        QTemporaryDir dir;
+        Assessment a(dayNumberFromCivil(2004, 1, 1));
+        a.questions.clear();
+        a.setWorkerCounts({1, 0, 0, 0});
+        auto factor = newFactorRecord("Benzen", 0, 38000);
+        factor->hazardCategory = {1, 1, 1, 1};
+        factor->described = true;
+        a.LB501.emplace_back("Benzen", true, std::move(factor));
+        const QString in = dir.filePath(QStringLiteral("ocena łódzka.trk"));
+        saveTrkFile(a, toPath(in));
+
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
+        p.start(program(), {QStringLiteral("--summary"), in});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
+        QCOMPARE(p.readAllStandardError(), QByteArray());
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(p.readAllStandardOutput(), &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+        const QJsonObject o = doc.object();
+        QCOMPARE(o.value(QStringLiteral("hazardCounts")).toArray().size(), 9);
+        QCOMPARE(o.value(QStringLiteral("hazardCounts")).toArray().at(0).toArray(),
+                 QJsonArray({1, 1, 1, 1}));
+        QCOMPARE(o.value(QStringLiteral("groupExposureIndex")).toArray(),
+                 QJsonArray({5000, 0, 0, 0}));
+        QCOMPARE(o.value(QStringLiteral("totalExposureIndex")).toInt(), 5000);
+        QCOMPARE(o.value(QStringLiteral("overLimitWorkers")).toArray(), QJsonArray({1, 0, 0, 0}));
+        QCOMPARE(o.value(QStringLiteral("exposedWorkers")).toArray(), QJsonArray({0, 0, 0, 0}));
+        QCOMPARE(o.value(QStringLiteral("workerCounts")).toArray(), QJsonArray({1, 0, 0, 0}));
+        QCOMPARE(o.value(QStringLiteral("riskLevel")).toInt(), 5000);
+        QCOMPARE(o.value(QStringLiteral("riskGrade")).toString(), QStringLiteral("DUŻE"));
+        const QJsonArray lines = o.value(QStringLiteral("recommendations")).toArray();
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.at(0).toString(),
+                 QStringLiteral("Kolejną ocenę ryzyka zawodowego należy przeprowadzić nie później "
+                                "niż 29 czerwca 2004"));
+        QCOMPARE(lines.at(2).toString(),
+                 QStringLiteral("Należy opracowav plan poprawy warunków pracy"));
+        for (const char* key :
+             {"frequencyIndex", "severityIndex", "fatalityAddend", "correctedSeverityIndex",
+              "diseaseIndex", "probabilityIndex", "planIndex", "safetyIndex", "protectionIndex"})
+            QVERIFY2(o.value(QLatin1String(key)).isDouble(), key);
+
+        // A file that is not an assessment, and a missing one: as for --convert.
+        QFile junk(dir.filePath(QStringLiteral("obce.trk")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("hello world, not an assessment");
+        junk.close();
+        p.start(program(), {QStringLiteral("--summary"), junk.fileName()});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(p.readAllStandardOutput(), QByteArray());
+        QCOMPARE(QString::fromLocal8Bit(p.readAllStandardError()).trimmed(),
+                 QStringLiteral("Nieprawidłowy format pliku."));
+        p.start(program(), {QStringLiteral("--summary"), dir.filePath(QStringLiteral("brak.trk"))});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QVERIFY2(err.contains(QStringLiteral("brak.trk")), qPrintable(err));
+        QCOMPARE(err.trimmed().count(QLatin1Char('\n')), 0);
     }
 
     // The real executable converts without a display and reports failures on one line.

@@ -1,0 +1,197 @@
+// Bringing every value up to date as printing does, and the JSON summary of a file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "evaluation/refresh.h"
+#include "evaluation/summary.h"
+#include "model/trkfile.h"
+
+using namespace tarnik;
+
+namespace {
+
+std::unique_ptr<WorkerRecord> worker(const char* surname, int category) {
+    auto w = std::make_unique<WorkerRecord>();
+    w->Ed401 = "Jan";
+    w->Ed402 = surname;
+    w->workerCategory = category;
+    return w;
+}
+
+void addFactor(Assessment& a, int catalogue, const char* name, bool checked, int row) {
+    auto r = newFactorRecord(name, catalogue, 38000);
+    r->hazardCategory = {row, row, row, row};
+    r->described = true;
+    a.factorList(catalogue).emplace_back(name, checked, std::move(r));
+}
+
+// Six men and four women in the register (the typed counts are stale), a ticked factor of row 1
+// and one of row 7, an unticked one of row 2, the accident figures 2/3/1/45/1, probability 80 and
+// consequences 9, and answers giving the safety index 166 and a "NIE" at question 34.
+Assessment exampleAssessment() {
+    Assessment a(dayNumberFromCivil(2004, 1, 1));
+    a.questions.clear();
+    a.setWorkerCounts({1, 1, 1, 1});
+    for (const char* s : {"Adamski", "Bąk", "Cichy", "Dudek", "Ejsmont", "Filipek"})
+        a.ListaPrac.insert(worker(s, kMen));
+    for (const char* s : {"Górska", "Hajduk", "Iwańska", "Jasińska"})
+        a.ListaPrac.insert(worker(s, kWomen));
+    addFactor(a, 0, "Benzen", true, 1);
+    addFactor(a, 0, "Toluen", false, 2);
+    addFactor(a, 2, "Hałas", true, 7);
+    a.SE901 = 2;
+    a.SE902 = 3;
+    a.SE903 = 1;
+    a.SE904 = 45;
+    a.SE905 = 1;
+    a.SE1001 = 80;
+    a.SE1002 = 9;
+    std::vector<std::string> answers(40, "TAK");
+    for (std::size_t i : {33u, 37u, 0u, 5u, 10u, 15u})
+        answers[i] = "NIE";
+    for (std::size_t i : {1u, 2u, 3u, 36u})
+        answers[i] = "";
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        a.questions.DodajPytaniebhp("Pytanie " + std::to_string(i + 1));
+        a.questions.setAnswer(i, answers[i]);
+    }
+    return a;
+}
+
+const char* const kExampleJson = R"({
+  "hazardCounts": [
+    [1, 1, 1, 1],
+    [0, 0, 0, 0],
+    [0, 0, 0, 0],
+    [0, 0, 0, 0],
+    [0, 0, 0, 0],
+    [0, 0, 0, 0],
+    [1, 1, 1, 1],
+    [0, 0, 0, 0],
+    [0, 0, 0, 0]
+  ],
+  "groupExposureIndex": [3006, 2004, 0, 0],
+  "totalExposureIndex": 5010,
+  "overLimitWorkers": [6, 4, 0, 0],
+  "exposedWorkers": [0, 0, 0, 0],
+  "workerCounts": [6, 4, 0, 0],
+  "frequencyIndex": 300,
+  "severityIndex": 22,
+  "fatalityAddend": 1000,
+  "correctedSeverityIndex": 1022,
+  "diseaseIndex": 100,
+  "probabilityIndex": 720,
+  "planIndex": 0,
+  "expertIndex": 0,
+  "safetyIndex": 166,
+  "protectionIndex": 2505,
+  "riskLevel": 6594,
+  "bandLimits": [900, 3000, 5000, 8000],
+  "riskGrade": "DUŻE",
+  "recommendations": [
+    "UWAGA: Pracownicy nie stosują środków ochrony indywidualnej",
+    "Kolejną ocenę ryzyka zawodowego należy przeprowadzić nie później niż 29 czerwca 2004",
+    " ",
+    "Należy opracowav plan poprawy warunków pracy",
+    " ",
+    "Należy dokonać tego niezwłocznie"
+  ]
+}
+)";
+
+class TempDir {
+public:
+    TempDir() {
+        path_ = std::filesystem::temp_directory_path() /
+                ("tarnik_eval_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "_" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    std::filesystem::path operator/(const char* name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace
+
+TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
+    Assessment a = exampleAssessment();
+    Evaluation e;
+    refreshEvaluation(a, e);
+    EXPECT_EQ(a.workerCounts, (std::array<int, 4>{6, 4, 0, 0}));
+    EXPECT_EQ(a.SE_razem, "10");
+    EXPECT_EQ(a.SE1004.get(), 5010);
+    EXPECT_EQ(e.riskLevel, 6594);
+    EXPECT_EQ(e.riskGrade, "DUŻE");
+    EXPECT_EQ(e.Label81, "Wpisz dane za okres od  1 stycznia 2003  do  1 stycznia 2004");
+    EXPECT_EQ(summaryJson(e, a), kExampleJson);
+
+    // Unticking the row-1 factor and walking again leaves every worker merely exposed.
+    a.LB501[0].checked = false;
+    refreshEvaluation(a, e);
+    EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(e.exposedWorkers, (std::array<int, 4>{6, 4, 0, 0}));
+    EXPECT_EQ(e.totalExposureIndex, 10);
+
+    // The worker page voids the split when it recounts a register.
+    e.TabSheet7Show(a, {});
+    e.overLimitWorkers = {1, 2, 3, 4};
+    e.workersRecounted(a);
+    EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{0, 0, 0, 0}));
+    a.ListaPrac.clear();
+    e.overLimitWorkers = {1, 2, 3, 4};
+    e.workersRecounted(a);
+    EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{1, 2, 3, 4}));
+}
+
+TEST(EvaluationSummary, JsonStrings) {
+    EXPECT_EQ(jsonString("DUŻE"), "\"DUŻE\"");
+    EXPECT_EQ(jsonString("a\"b\\c/d"), "\"a\\\"b\\\\c/d\"");
+    EXPECT_EQ(jsonString("x\r\ny\tz"), "\"x\\r\\ny\\tz\"");
+    EXPECT_EQ(jsonString(std::string("\x01\x1f\x7f", 3)), "\"\\u0001\\u001f\x7f\"");
+    EXPECT_EQ(jsonString(std::string("a\0b", 3)), "\"a\\u0000b\"");
+    // A byte that is no UTF-8 becomes U+FFFD.
+    EXPECT_EQ(jsonString("\xb3\xf3"), "\"\xef\xbf\xbd\xef\xbf\xbd\"");
+    EXPECT_EQ(jsonString(""), "\"\"");
+}
+
+TEST(EvaluationSummary, FromAFileAndItsFailures) {
+    TempDir dir;
+    const std::filesystem::path good = dir / "ocena.trk";
+    saveTrkFile(exampleAssessment(), good);
+    const SummaryResult ok = summarizeTrkFile(good);
+    EXPECT_EQ(ok.exitCode, 0);
+    EXPECT_EQ(ok.message, "");
+    EXPECT_EQ(ok.json, kExampleJson);
+
+    // Not an assessment.
+    const std::filesystem::path junk = dir / "obce.trk";
+    std::ofstream(junk, std::ios::binary) << "hello world, not an assessment";
+    SummaryResult r = summarizeTrkFile(junk);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.message, "Nieprawidłowy format pliku.");
+    EXPECT_EQ(r.json, "");
+
+    // Damaged: cut short before the end tag.
+    std::string bytes = serializeTrk(exampleAssessment());
+    bytes.resize(bytes.size() - 100);
+    const std::filesystem::path cut = dir / "ucięta.trk";
+    std::ofstream(cut, std::ios::binary) << bytes;
+    r = summarizeTrkFile(cut);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(r.message.empty());
+    EXPECT_EQ(r.message.find('\n'), std::string::npos);
+    EXPECT_EQ(r.json, "");
+
+    // Missing.
+    r = summarizeTrkFile(dir / "brak.trk");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.message.find("brak.trk"), std::string::npos) << r.message;
+}
