@@ -103,7 +103,7 @@ std::optional<std::string> SE_pracownicy(Assessment& a, int group, std::string_v
     RangedInt& field = a.countField(group);
     if (text.empty()) {
         field.set(0);
-        shown = "0";
+        shown.emplace("0");
     } else {
         int value = 0;
         if (parseInt32(text, value)) {
