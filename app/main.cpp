@@ -1,10 +1,12 @@
-#include <QApplication>
 #include <QFile>
 #include <QStringList>
 #include <cstdio>
 
+#include "aboutwindow.h"
+#include "application.h"
 #include "commandline.h"
 #include "mainwindow.h"
+#include "splashwindow.h"
 
 int main(int argc, char* argv[]) {
     // Options that need no window are handled before the toolkit starts, so they also work
@@ -16,9 +18,24 @@ int main(int argc, char* argv[]) {
     if (cl.mode != tarnik::CommandLine::Mode::Window)
         return tarnik::runWithoutWindow(cl, stdout, stderr);
 
-    QApplication app(argc, argv);
+    tarnik::Application app(argc, argv);
+
+    // 1. The splash window, until its timer has fired.
+    tarnik::SplashWindow splash;
+    splash.start();
+    splash.waitForTimer();
+
+    // 2. The application title.
     QApplication::setApplicationName(QStringLiteral("Tarnik"));
-    tarnik::MainWindow window;
+
+    // 3. The windows, the main window first: creating it prepares the document.
+    tarnik::MainWindowOptions options;
+    options.fileToOpen = cl.fileToOpen;
+    options.refreshDesktopCaches = true;
+    tarnik::MainWindow window(options);
+
+    // 4. The splash goes; the main window runs the program until it closes.
+    splash.hide();
     window.show();
     return app.exec();
 }

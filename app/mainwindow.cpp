@@ -1,10 +1,225 @@
 #include "mainwindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "aboutwindow.h"
+#include "appicon.h"
+#include "application.h"
+#include "documentcommands.h"
+#include "errorhandler.h"
+#include "help/helpcontext.h"
+#include "help/helptopics.h"
+#include "help/helpwindow.h"
+#include "pages/accidentspage.h"
+#include "pages/acquaintancepage.h"
+#include "pages/factorspage.h"
+#include "pages/generaldatapage.h"
+#include "pages/hazardcardpage.h"
+#include "pages/measurementcardpage.h"
+#include "pages/planpage.h"
+#include "pages/referencelistspage.h"
+#include "pages/risklevelpage.h"
+#include "pages/safetypage.h"
+#include "pages/stationpage.h"
+#include "pages/supplementarypage.h"
+#include "pages/trainingpage.h"
+#include "pages/workerspage.h"
+#include "qtsettingsstore.h"
+#include "startupvalues.h"
+#include "wizard.h"
+
 namespace tarnik {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Tarnik - bez nazwy"));
-    resize(779, 552);
+namespace {
+
+const QString kNotYetWired =
+    QStringLiteral("To polecenie zostanie dodane w kolejnym etapie prac nad programem.");
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)) {
+    if (options_.programDir.isEmpty()) options_.programDir = programDirectory();
+    if (options_.executable.isEmpty())
+        options_.executable = QCoreApplication::applicationFilePath();
+    if (!options_.settings) {
+        ownSettings_ = std::make_unique<QtSettingsStore>();
+        options_.settings = ownSettings_.get();
+    }
+    if (!options_.loadSequence) options_.loadSequence = defaultLoadSequence();
+
+    // A fixed window: no resizing, no maximising; its size follows from its pages.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(QIcon(QPixmap::fromImage(drawProgramIcon(64))));
+    connect(&document_, &Document::captionChanged, this, &QWidget::setWindowTitle);
+
+    wizard_ = new Wizard(document_, this);
+    wizard_->setMinimumSize(779, 552);
+    setCentralWidget(wizard_);
+    pageContext_ =
+        std::make_unique<PageContext>(PageContext{document_, *wizard_, options_.programDir});
+    buildPages();
+    commands_ =
+        new DocumentCommands(document_, *wizard_, options_.loadSequence, options_.programDir, this);
+    buildMenu();
+    about_ = new AboutWindow(this);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, [this] { showContextHelp(); });
+
+    // The start-up preparation: first page, untitled and saved, the stored values and the file
+    // association, then the questions and catalogues and today's date.
+    wizard_->showPage(kPageGeneralData);
+    document_.setCurrentFileName({});
+    document_.setUntitledCaption();
+    document_.SetSaved(true);
+    writeStartupValues(*options_.settings, options_.programDir);
+    if (options_.registerFileType)
+        registerFileAssociation(options_.executable, {}, options_.refreshDesktopCaches);
+    commands_->prepareAtStartup();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->availableGeometry();
+        move(g.left() + (g.width() - width()) / 2, g.top() + (g.height() - height()) / 2);
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages() {
+    PageContext& ctx = *pageContext_;
+    auto* workers = new WorkersPage(ctx);
+    const QList<WizardPage*> pages = {new GeneralDataPage(ctx),  new StationPage(ctx),
+                                      new TrainingPage(ctx),     workers,
+                                      new FactorsPage(ctx),      new MeasurementCardPage(ctx),
+                                      new HazardCardPage(ctx),   new SafetyPage(ctx),
+                                      new AccidentsPage(ctx),    new SupplementaryPage(ctx),
+                                      new RiskLevelPage(ctx),    new PlanPage(ctx),
+                                      new AcquaintancePage(ctx), new ReferenceListsPage(ctx)};
+    for (WizardPage* p : pages)
+        wizard_->addPage(p);
+    wizard_->blinker().setTargets(QList<QWidget*>{workers->newButton(), workers->countsFrame()});
+}
+
+GeneralDataPage* MainWindow::generalDataPage() const {
+    return static_cast<GeneralDataPage*>(wizard_->page(kPageGeneralData));
+}
+
+StationPage* MainWindow::stationPage() const {
+    return static_cast<StationPage*>(wizard_->page(kPageStation));
+}
+
+WorkersPage* MainWindow::workersPage() const {
+    return static_cast<WorkersPage*>(wizard_->page(kPageWorkers));
+}
+
+AcquaintancePage* MainWindow::acquaintancePage() const {
+    return static_cast<AcquaintancePage*>(wizard_->page(kPageAcquaintance));
+}
+
+void MainWindow::buildMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Plik"));
+    QAction* newAct = file->addAction(QStringLiteral("&Nowy"));
+    newAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* open = file->addAction(QStringLiteral("&Otwórz..."));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* save = file->addAction(QStringLiteral("&Zapisz"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* saveAs = file->addAction(QStringLiteral("Zapisz &jako..."));
+    file->addSeparator();
+    print_ = file->addAction(QStringLiteral("&Drukuj"));
+    print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addSeparator();
+    QAction* quit = file->addAction(QStringLiteral("&Koniec"));
+
+    QMenu* props = menuBar()->addMenu(QStringLiteral("&Właściwości"));
+    options_action_ = props->addAction(QStringLiteral("&Opcje..."));
+    editor_ = props->addAction(QStringLiteral("&Edytor..."));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("P&omoc"));
+    QAction* contents = help->addAction(QStringLiteral("&Spis treści"));
+    help->addSeparator();
+    QAction* about = help->addAction(QStringLiteral("O &programie..."));
+
+    // Commands other parts of the program bring: present, disabled, and saying so.
+    for (QMenu* m : {file, props})
+        m->setToolTipsVisible(true);
+    for (QAction* a : {print_, options_action_, editor_}) {
+        a->setEnabled(false);
+        a->setToolTip(kNotYetWired);
+    }
+
+    connect(newAct, &QAction::triggered, this, guarded([this] { commands_->New(); }));
+    connect(open, &QAction::triggered, this, guarded([this] { commands_->Open(); }));
+    connect(save, &QAction::triggered, this, guarded([this] { commands_->Save(); }));
+    connect(saveAs, &QAction::triggered, this, guarded([this] { commands_->SaveAs(); }));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    connect(contents, &QAction::triggered, this, [this] { helpWindow()->showContents(); });
+    connect(about, &QAction::triggered, this, [this] { about_->showAtCursor(); });
+}
+
+HelpWindow* MainWindow::helpWindow() {
+    if (!help_) help_ = new HelpWindow(options_.programDir + QStringLiteral("/help"), this);
+    return help_;
+}
+
+void MainWindow::showContextHelp() {
+    QWidget* focus = QApplication::focusWidget();
+    const int context = effectiveHelpContext(focus);
+    if (!helpTopicUrl(context).isEmpty()) {
+        helpWindow()->showContext(context);
+        return;
+    }
+    // A control without a topic of its own: the page it lies on.
+    if (WizardPage* page = wizard_->currentPage())
+        helpWindow()->showTopic(page->helpPage());
+    else
+        helpWindow()->showContents();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // "Zapisać zmiany?"; a save that fails keeps the window open with the document in it.
+    if (!runGuarded([this] { commands_->askToSave(); }, this)) {
+        event->ignore();
+        return;
+    }
+    if (help_) help_->close();
+    about_->close();
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // After the window has appeared, so that any message stands over it.
+    QTimer::singleShot(0, this, [this] { firstShown(); });
+}
+
+void MainWindow::firstShown() {
+    loadReferenceLists();
+    if (!options_.fileToOpen.isEmpty())
+        runGuarded([this] { commands_->openAtStartup(options_.fileToOpen); }, this);
+}
+
+void MainWindow::loadReferenceLists() {
+    static_cast<ReferenceListsPage*>(wizard_->page(kPageReferenceLists))->loadLists();
 }
 
 } // namespace tarnik

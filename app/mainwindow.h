@@ -1,13 +1,99 @@
 #pragma once
+// The program's main window: it owns the document and the wizard's page order, builds the menu,
+// and runs the start-up preparation when it is created and the start-up steps of its first
+// showing (the reference lists, then the file named on the command line).
 #include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "document.h"
+#include "loadsequence.h"
+#include "pages/wizardpage.h"
+
+class QAction;
 
 namespace tarnik {
 
-// The program's main window.
+class AboutWindow;
+class DocumentCommands;
+class HelpWindow;
+class SettingsStore;
+class Wizard;
+class GeneralDataPage;
+class StationPage;
+class WorkersPage;
+class AcquaintancePage;
+
+struct MainWindowOptions {
+    // The folder of the data files (questions, catalogues, reference lists, help); empty: the
+    // program directory (see programDirectory()).
+    QString programDir;
+    // The executable the file association opens; empty: this program.
+    QString executable;
+    // The store of the start-up values; null: the user's settings (QtSettingsStore).
+    SettingsStore* settings = nullptr;
+    // Write the file association of ".trk" files at start-up.
+    bool registerFileType = true;
+    // Let the desktop refresh its caches after the association changed.
+    bool refreshDesktopCaches = false;
+    // Questions and catalogues for a new assessment; null: the program's loading sequence.
+    LoadSequence loadSequence;
+    // The assessment to open when the window is first shown (the command-line argument).
+    QString fileToOpen;
+};
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(MainWindowOptions options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Document& document() { return document_; }
+    Wizard& wizard() const { return *wizard_; }
+    DocumentCommands& commands() const { return *commands_; }
+    const QString& programDir() const { return options_.programDir; }
+
+    GeneralDataPage* generalDataPage() const;
+    StationPage* stationPage() const;
+    WorkersPage* workersPage() const;
+    AcquaintancePage* acquaintancePage() const;
+
+    // The help window (created on first use) and the about window.
+    HelpWindow* helpWindow();
+    AboutWindow* aboutWindow() const { return about_; }
+    // F1: the help topic of the focused control (or of the page it lies on).
+    void showContextHelp();
+
+    // Menu items whose commands other parts of the program provide; they stay disabled until
+    // connected and enabled.
+    QAction* printAction() const { return print_; }
+    QAction* optionsAction() const { return options_action_; }
+    QAction* editorAction() const { return editor_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildPages();
+    void buildMenu();
+    // First showing: the reference lists, then the command-line file.
+    void firstShown();
+    // The reference lists of "podpowiedzi.txt" for the pickers.
+    void loadReferenceLists();
+
+    MainWindowOptions options_;
+    std::unique_ptr<SettingsStore> ownSettings_;
+    Document document_;
+    Wizard* wizard_ = nullptr;
+    std::unique_ptr<PageContext> pageContext_;
+    DocumentCommands* commands_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    AboutWindow* about_ = nullptr;
+    QAction* print_ = nullptr;
+    QAction* options_action_ = nullptr;
+    QAction* editor_ = nullptr;
+    bool shownOnce_ = false;
 };
 
 } // namespace tarnik

@@ -1,0 +1,26 @@
+#include "application.h"
+
+#include <QDir>
+
+#include "errorhandler.h"
+
+namespace tarnik {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        reportError(e);
+        return false;
+    }
+}
+
+QString programDirectory() {
+    const QString fromEnv = qEnvironmentVariable("TARNIK_DATA_DIR");
+    if (!fromEnv.isEmpty()) return QDir(fromEnv).absolutePath();
+    return QCoreApplication::applicationDirPath();
+}
+
+} // namespace tarnik

@@ -1,0 +1,18 @@
+#include "pages/planpage.h"
+
+#include "wizard.h"
+
+namespace tarnik {
+
+PlanPage::PlanPage(PageContext& ctx, QWidget* parent)
+    : WizardPage(ctx, QStringLiteral("Plan poprawy warunków pracy"), QStringLiteral("plan.html"),
+                 parent) {
+    addNotYetBuiltNote();
+}
+
+void PlanPage::pageShown() {
+    // Showing the page enables Next.
+    wizard().setNextEnabled(true);
+}
+
+} // namespace tarnik

@@ -1,0 +1,18 @@
+#include "pages/risklevelpage.h"
+
+#include "wizard.h"
+
+namespace tarnik {
+
+RiskLevelPage::RiskLevelPage(PageContext& ctx, QWidget* parent)
+    : WizardPage(ctx, QStringLiteral("Poziom ryzyka"), QStringLiteral("poziom-ryzyka.html"),
+                 parent) {
+    addNotYetBuiltNote();
+}
+
+void RiskLevelPage::pageShown() {
+    // Showing the page makes Next visible again.
+    wizard().setNextVisible(true);
+}
+
+} // namespace tarnik

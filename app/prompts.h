@@ -1,0 +1,58 @@
+#pragma once
+// Every message box, question and file dialog of the program goes through these two small
+// interfaces. The program uses the platform dialogs; tests install their own to answer them and
+// to read what was shown.
+#include <QString>
+
+class QWidget;
+
+namespace tarnik {
+
+// Titles of the program's message boxes.
+inline const QString kTitleAssessment = QStringLiteral("Ocena ryzyka");
+inline const QString kTitleWarning = QStringLiteral("Uwaga");
+inline const QString kTitleNoData = QStringLiteral("Brak danych");
+inline const QString kTitleError = QStringLiteral("Błąd");
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A message with an OK button.
+    virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question with the buttons Yes and No (no Cancel); true for Yes.
+    virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen file name as the user typed or picked it, or an empty text when cancelled.
+    // `filter` is in the form "opis|wzorzec|opis|wzorzec".
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+};
+
+// The ones in use: the platform's unless a test has installed its own.
+MessageBoxes& messageBoxes();
+FileDialogs& fileDialogs();
+// Installs replacements (nullptr restores the platform ones). The caller keeps ownership.
+void setMessageBoxes(MessageBoxes* boxes);
+void setFileDialogs(FileDialogs* dialogs);
+
+// Shortcuts for the common cases.
+inline void showMessage(QWidget* parent, const QString& title, const QString& text) {
+    messageBoxes().message(parent, title, text);
+}
+inline bool askYesNo(QWidget* parent, const QString& title, const QString& text) {
+    return messageBoxes().question(parent, title, text);
+}
+
+// The assessment file filter, and the same rendered for Qt's dialogs:
+// "pliki typu (*.trk)|*.trk|wszystkie pliki|*.*" gives "pliki typu (*.trk);;wszystkie pliki (*)".
+inline const QString kTrkFilter = QStringLiteral("pliki typu (*.trk)|*.trk|wszystkie pliki|*.*");
+QString qtFileFilter(const QString& filter);
+
+// A file name typed without an extension gets ".trk"; a name with one keeps it.
+QString withTrkExtension(const QString& fileName);
+
+} // namespace tarnik

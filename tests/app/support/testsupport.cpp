@@ -1,0 +1,127 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "model/cp1250.h"
+
+namespace tarnik::testing {
+
+ScriptedPrompts::ScriptedPrompts() {
+    setMessageBoxes(this);
+    setFileDialogs(this);
+}
+
+ScriptedPrompts::~ScriptedPrompts() {
+    setMessageBoxes(nullptr);
+    setFileDialogs(nullptr);
+}
+
+void ScriptedPrompts::message(QWidget*, const QString& title, const QString& text) {
+    shown << Shown{QStringLiteral("message"), title, text};
+}
+
+bool ScriptedPrompts::question(QWidget*, const QString& title, const QString& text) {
+    shown << Shown{QStringLiteral("question"), title, text};
+    return answers.isEmpty() ? false : answers.dequeue();
+}
+
+QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& filter) {
+    shown << Shown{QStringLiteral("open"), title, filter};
+    return openNames.isEmpty() ? QString() : openNames.dequeue();
+}
+
+QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& filter) {
+    shown << Shown{QStringLiteral("save"), title, filter};
+    return saveNames.isEmpty() ? QString() : saveNames.dequeue();
+}
+
+QList<ScriptedPrompts::Shown> ScriptedPrompts::messages() const {
+    QList<Shown> out;
+    for (const Shown& s : shown)
+        if (s.kind == QLatin1String("message")) out << s;
+    return out;
+}
+
+int ScriptedPrompts::count(const QString& kind) const {
+    int n = 0;
+    for (const Shown& s : shown)
+        if (s.kind == kind) ++n;
+    return n;
+}
+
+TemporaryHome::TemporaryHome()
+    : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")),
+      oldData_(qgetenv("XDG_DATA_HOME")) {
+    qputenv("HOME", dir_.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", configHome().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
+}
+
+TemporaryHome::~TemporaryHome() {
+    qputenv("HOME", oldHome_);
+    if (oldConfig_.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig_);
+    if (oldData_.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", oldData_);
+}
+
+QString shippedDataDir() {
+    const QString env = qEnvironmentVariable("TARNIK_DATA_DIR");
+    return env.isEmpty() ? QCoreApplication::applicationDirPath() : env;
+}
+
+void writeBytes(const QString& file, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile f(file);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(file));
+    f.write(bytes);
+}
+
+namespace {
+
+QByteArray cp1250Lines(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& l : lines)
+        out += QByteArray::fromStdString(utf8ToCp1250(l.toStdString())) + "\r\n";
+    return out;
+}
+
+} // namespace
+
+void writeSmallData(const QString& dir, bool withQuestions) {
+    QDir().mkpath(dir);
+    if (withQuestions)
+        writeBytes(dir + QStringLiteral("/pytania.txt"),
+                   cp1250Lines({QStringLiteral("Czy przejścia są wolne?"),
+                                QStringLiteral("Czy maszyny mają osłony?"),
+                                QStringLiteral("Czy pracownicy stosują środki ochrony?")}));
+    const char* files[] = {"chemiczne.txt", "pyly.txt", "fizyczne.txt", "biologiczne.txt",
+                           "uciazliwe.txt"};
+    const QStringList names[] = {
+        {QStringLiteral("Aceton"), QStringLiteral("Toluen")},
+        {QStringLiteral("Pył drewna twardego")},
+        {QStringLiteral("Hałas"), QStringLiteral("Oświetlenie - natężenie")},
+        {QStringLiteral("Bakterie")},
+        {QStringLiteral("Praca w pozycji wymuszonej")}};
+    for (int i = 0; i < 5; ++i)
+        writeBytes(dir + QLatin1Char('/') + QLatin1String(files[i]), cp1250Lines(names[i]));
+}
+
+std::unique_ptr<MainWindow> makeWindow(const TemporaryHome& home, MainWindowOptions options) {
+    if (options.programDir.isEmpty()) {
+        options.programDir = home.path() + QStringLiteral("/program");
+        if (!QFile::exists(options.programDir + QStringLiteral("/pytania.txt")))
+            writeSmallData(options.programDir);
+    }
+    if (options.executable.isEmpty())
+        options.executable = home.path() + QStringLiteral("/bin/tarnik");
+    return std::make_unique<MainWindow>(options);
+}
+
+} // namespace tarnik::testing

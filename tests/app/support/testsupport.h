@@ -1,0 +1,84 @@
+#pragma once
+// Shared helpers of the widget tests: answering the program's message boxes and file dialogs,
+// a temporary home for the settings and desktop files, and a main window made for a test.
+#include <QByteArray>
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "mainwindow.h"
+#include "prompts.h"
+
+namespace tarnik::testing {
+
+// Stands in for the message boxes and file dialogs: answers come from queues, and everything
+// shown is recorded. An unexpected question is answered No, an unexpected dialog cancelled; both
+// are recorded so that a test can see them.
+class ScriptedPrompts : public MessageBoxes, public FileDialogs {
+public:
+    struct Shown {
+        QString kind; // "message", "question", "open", "save"
+        QString title;
+        QString text;
+    };
+
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    QQueue<bool> answers;      // for question(): true = Yes
+    QQueue<QString> openNames; // for openFileName(): empty = cancelled
+    QQueue<QString> saveNames; // for saveFileName(): empty = cancelled
+    QList<Shown> shown;
+
+    void message(QWidget* parent, const QString& title, const QString& text) override;
+    bool question(QWidget* parent, const QString& title, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+
+    // Only the messages (kind "message"), in order.
+    QList<Shown> messages() const;
+    int count(const QString& kind) const;
+    void clear() { shown.clear(); }
+};
+
+// HOME, XDG_CONFIG_HOME and XDG_DATA_HOME inside a temporary folder for the life of the object.
+class TemporaryHome {
+public:
+    TemporaryHome();
+    ~TemporaryHome();
+    QString path() const { return dir_.path(); }
+    QString configHome() const { return dir_.path() + QStringLiteral("/config"); }
+    QString dataHome() const { return dir_.path() + QStringLiteral("/data"); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray oldHome_, oldConfig_, oldData_;
+};
+
+// The shipped data folder (TARNIK_DATA_DIR, which the test runner sets).
+QString shippedDataDir();
+
+// A folder with a small questionnaire and five small catalogues, for tests that count them.
+// `withQuestions` false leaves "pytania.txt" out.
+void writeSmallData(const QString& dir, bool withQuestions = true);
+
+// A main window for a test: data from `programDir` (default: a small data folder written into
+// the temporary home), no file association unless asked for.
+std::unique_ptr<MainWindow> makeWindow(const TemporaryHome& home, MainWindowOptions options = {});
+
+// Writes bytes to a file.
+void writeBytes(const QString& file, const QByteArray& bytes);
+
+} // namespace tarnik::testing
+
+// A QtTest main that runs under the program's own application object, so that the general
+// error handler is in place.
+#define TARNIK_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char** argv) {                                                              \
+        tarnik::Application app(argc, argv);                                                       \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }

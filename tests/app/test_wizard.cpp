@@ -1,0 +1,227 @@
+// The wizard: page order and headings, Next and Back with their rules, the blinking of the
+// worker counts.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include "application.h"
+#include "blinker.h"
+#include "document.h"
+#include "documentcommands.h"
+#include "pages/generaldatapage.h"
+#include "pages/workerspage.h"
+#include "testsupport.h"
+#include "wizard.h"
+
+using namespace tarnik;
+using namespace tarnik::testing;
+
+class WizardTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TemporaryHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<MainWindow> w;
+
+    Wizard& wiz() { return w->wizard(); }
+    void nameTheEstablishment() {
+        QTest::keyClicks(w->generalDataPage()->EdtZaklad(), QStringLiteral("Zaklad"));
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<TemporaryHome>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        w = makeWindow(*home);
+        w->show();
+    }
+    void cleanup() {
+        w->document().SetSaved(true);
+        w.reset();
+        prompts.reset();
+        home.reset();
+    }
+
+    void pagesStandInTheirOrderWithTheirHeadings() {
+        const QStringList headings = {
+            QStringLiteral("Dane ogólne"),
+            QStringLiteral("Opis i charakterystyka stanowiska"),
+            QStringLiteral("Zakres szkoleń bhp"),
+            QStringLiteral("Pracownicy"),
+            QStringLiteral("Czynniki szkodliwe, niebezpieczne i uciążliwe"),
+            QStringLiteral("Karta pomiaru czynników"),
+            QStringLiteral("Karta poziomu zagrożeń"),
+            QStringLiteral("Ocena stanu bhp"),
+            QStringLiteral("Wypadki przy pracy"),
+            QStringLiteral("Karta uzupełniajaca"),
+            QStringLiteral("Poziom ryzyka"),
+            QStringLiteral("Plan poprawy warunków pracy"),
+            QStringLiteral("Lista osób zapoznanych z wynikami oceny ryzyka zawodowego"),
+            QStringLiteral("Listy podpowiedzi"),
+        };
+        QCOMPARE(wiz().count(), headings.size());
+        for (int i = 0; i < headings.size(); ++i) {
+            QCOMPARE(wiz().page(i)->heading(), headings[i]);
+            auto* label = wiz().page(i)->findChild<QLabel*>(QStringLiteral("pageHeading"));
+            QVERIFY(label && label->font().bold());
+        }
+        QCOMPARE(wiz().backButton()->text(), QStringLiteral("  Ws&tecz"));
+        QCOMPARE(wiz().nextButton()->text(), QStringLiteral("&Dalej  "));
+    }
+
+    void pageZeroNeedsAnEstablishmentName() {
+        QCOMPARE(wiz().currentIndex(), 0);
+        QVERIFY(wiz().backButton()->isHidden());
+        QVERIFY(!wiz().nextButton()->isEnabled());
+        QTest::keyClick(w->generalDataPage()->EdtZaklad(), Qt::Key_A);
+        QVERIFY(wiz().nextButton()->isEnabled());
+        QTest::keyClick(w->generalDataPage()->EdtZaklad(), Qt::Key_Backspace);
+        QVERIFY(!wiz().nextButton()->isEnabled());
+        // A name of two lines is a name; the model keeps its line break as CR LF.
+        QTest::keyClicks(w->generalDataPage()->EdtZaklad(), QStringLiteral("Huta"));
+        QTest::keyClick(w->generalDataPage()->EdtZaklad(), Qt::Key_Return);
+        QTest::keyClicks(w->generalDataPage()->EdtZaklad(), QStringLiteral("Oddzial 2"));
+        QCOMPARE(w->document().assessment().EdtZaklad, std::string("Huta\r\nOddzial 2"));
+        QTest::mouseClick(wiz().nextButton(), Qt::LeftButton);
+        QCOMPARE(wiz().currentIndex(), 1);
+        QVERIFY(!wiz().backButton()->isHidden());
+        QTest::mouseClick(wiz().backButton(), Qt::LeftButton);
+        QCOMPARE(wiz().currentIndex(), 0);
+        QVERIFY(wiz().backButton()->isHidden());
+        QVERIFY(wiz().nextButton()->isEnabled());
+    }
+
+    void workersCheckHoldsTheUserAndBlinks() {
+        nameTheEstablishment();
+        wiz().showPage(kPageWorkers);
+        QVERIFY(wiz().nextButton()->isEnabled());
+        wiz().next();
+        QCOMPARE(wiz().currentIndex(), int(kPageWorkers));
+        QCOMPARE(prompts->messages().size(), 1);
+        QCOMPARE(prompts->messages().first().title, QStringLiteral("Brak danych"));
+        QCOMPARE(prompts->messages().first().text.split(QStringLiteral("\r\n")),
+                 QStringList({QStringLiteral("Brakuje danych na temat pracowników."),
+                              QStringLiteral("Do prawidłowego obliczenia ryzyka potrzebna jest "
+                                             "liczba pracowników w poszczególnych grupach."),
+                              QStringLiteral("Proszę wprowadzić dane pracowników pracujących na "
+                                             "ocenianym stanowisku, albo wpisać liczbę"),
+                              QStringLiteral("pracowników zaliczonych do odpowiednich grup.")}));
+        WorkersPage* page = w->workersPage();
+        QVERIFY(wiz().blinker().isRunning());
+        QVERIFY(page->newButton()->isHidden());
+        QVERIFY(page->countsFrame()->isHidden());
+        // Let it run out: it ends visible.
+        QTRY_VERIFY_WITH_TIMEOUT(!wiz().blinker().isRunning(), 5000);
+        QVERIFY(!page->newButton()->isHidden());
+        QVERIFY(!page->countsFrame()->isHidden());
+
+        // Two women typed in: the total follows and Next goes on.
+        page->countEdit(kWomen)->setValue(2);
+        QCOMPARE(page->totalEdit()->text(), QStringLiteral("2"));
+        QCOMPARE(w->document().assessment().workerCounts, (std::array<int, 4>{0, 2, 0, 0}));
+        wiz().next();
+        QCOMPARE(wiz().currentIndex(), int(kPageFactors));
+        QCOMPARE(prompts->messages().size(), 1);
+    }
+
+    void blinkingSequence() {
+        Blinker& b = wiz().blinker();
+        QWidget* button = w->workersPage()->newButton();
+        QCOMPARE(b.step(), 700);
+        b.start();
+        QVERIFY(button->isHidden());
+        QCOMPARE(b.currentInterval(), 700);
+        // Ticks after 700, 600 ... 100 ms: seven toggles, ending visible.
+        QList<int> intervals;
+        QList<bool> hidden;
+        while (b.isRunning()) {
+            intervals << b.currentInterval();
+            b.tick();
+            hidden << button->isHidden();
+        }
+        QCOMPARE(intervals, (QList<int>{700, 600, 500, 400, 300, 200, 100}));
+        QCOMPARE(hidden, (QList<bool>{false, true, false, true, false, true, false}));
+        QCOMPARE(b.step(), 700);
+
+        // A run started while one runs begins at 700 ms, then goes on from the step reached.
+        b.start();
+        b.tick();
+        b.tick(); // step now 500
+        b.start();
+        QVERIFY(button->isHidden());
+        QCOMPARE(b.currentInterval(), 700);
+        b.tick();
+        QCOMPARE(b.currentInterval(), 400);
+        while (b.isRunning())
+            b.tick();
+        QVERIFY(!button->isHidden());
+        QVERIFY(!w->workersPage()->countsFrame()->isHidden());
+    }
+
+    void measurementCardsMustAllBeDescribed() {
+        Assessment& a = w->document().assessment();
+        QCOMPARE(a.LB501.size(), std::size_t(2));
+        a.LB501[0].checked = true;
+        a.LB503[1].checked = true;
+        a.LB503[1].record->described = true;
+        wiz().showPage(kPageMeasurementCards);
+        wiz().setNextEnabled(true);
+        wiz().next();
+        QCOMPARE(wiz().currentIndex(), int(kPageMeasurementCards));
+        QCOMPARE(prompts->messages().size(), 1);
+        QCOMPARE(prompts->messages().first().title, QStringLiteral("Uwaga"));
+        QCOMPARE(prompts->messages().first().text,
+                 QStringLiteral("Nie są opisane wszystkie czynniki."));
+        // An unticked factor needs no card.
+        a.LB501[0].checked = false;
+        a.LB501[1].checked = false;
+        wiz().next();
+        QCOMPARE(wiz().currentIndex(), int(kPageHazardCard));
+    }
+
+    void theEndsCannotBePassed() {
+        nameTheEstablishment();
+        wiz().showPage(kPagePlan);
+        QVERIFY(wiz().nextButton()->isEnabled());
+        wiz().next();
+        QCOMPARE(wiz().currentIndex(), int(kPageAcquaintance));
+        QVERIFY(!wiz().nextButton()->isEnabled());
+        wiz().next(); // even when called directly, page 13 is not entered by Next
+        QCOMPARE(wiz().currentIndex(), int(kPageAcquaintance));
+        wiz().back();
+        QCOMPARE(wiz().currentIndex(), int(kPagePlan));
+        QVERIFY(wiz().nextButton()->isEnabled());
+        // The whole way back to page 0 with Back.
+        for (int i = kPagePlan; i > 0; --i)
+            QTest::mouseClick(wiz().backButton(), Qt::LeftButton);
+        QCOMPARE(wiz().currentIndex(), 0);
+        QVERIFY(wiz().backButton()->isHidden());
+    }
+
+    void referenceListPageHidesBothButtons() {
+        wiz().showPage(kPageReferenceLists);
+        QVERIFY(wiz().backButton()->isHidden());
+        QVERIFY(wiz().nextButton()->isHidden());
+        wiz().showPage(kPageStation);
+        QVERIFY(!wiz().backButton()->isHidden());
+        QVERIFY(!wiz().nextButton()->isHidden());
+    }
+
+    void newReturnsToTheFirstPage() {
+        nameTheEstablishment();
+        wiz().showPage(kPageRiskLevel);
+        prompts->answers.enqueue(false);
+        w->commands().New();
+        QCOMPARE(wiz().currentIndex(), 0);
+        QVERIFY(wiz().backButton()->isHidden());
+        QVERIFY(!wiz().nextButton()->isHidden());
+        QVERIFY(!wiz().nextButton()->isEnabled());
+    }
+};
+
+TARNIK_TEST_MAIN(WizardTest)
+#include "test_wizard.moc"
