@@ -36,6 +36,10 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 bench: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS) --target tarnik_bench
 	./$(BUILD)/bin/tarnik_bench
+	@if cmake --build $(BUILD) --target help | grep -q tarnik_print_bench; then \
+		cmake --build $(BUILD) -j$(JOBS) --target tarnik_print_bench && \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_print_bench; \
+	fi
 
 format:
 	find core app tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i

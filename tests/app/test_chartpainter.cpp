@@ -1,0 +1,258 @@
+// The bar chart painter and the chart widget, checked on the pixels they paint.
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+#include <vector>
+
+#include "print/chartpainter.h"
+#include "print/chartwidget.h"
+
+using namespace tarnik;
+
+namespace {
+
+bool isBar(QRgb c) {
+    const QColor bar = chartBarColour();
+    return std::abs(qRed(c) - bar.red()) < 12 && std::abs(qGreen(c) - bar.green()) < 12 &&
+           std::abs(qBlue(c) - bar.blue()) < 12;
+}
+
+bool isInk(QRgb c) {
+    return qGray(c) < 110 && !isBar(c);
+}
+
+QImage render(const ChartData& data, QSize size = QSize(800, 500)) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    paintChart(p, QRectF(0, 0, size.width(), size.height()), data);
+    return img;
+}
+
+// Runs of bar-coloured pixels along one row: (first x, last x) each.
+std::vector<std::pair<int, int>> barRuns(const QImage& img, int y) {
+    std::vector<std::pair<int, int>> runs;
+    int start = -1;
+    for (int x = 0; x <= img.width(); ++x) {
+        const bool bar = x < img.width() && isBar(img.pixel(x, y));
+        if (bar && start < 0) start = x;
+        if (!bar && start >= 0) {
+            runs.emplace_back(start, x - 1);
+            start = -1;
+        }
+    }
+    return runs;
+}
+
+// The topmost bar-coloured row in a column.
+int barTop(const QImage& img, int x) {
+    for (int y = 0; y < img.height(); ++y)
+        if (isBar(img.pixel(x, y))) return y;
+    return -1;
+}
+
+int barBottom(const QImage& img, int x) {
+    for (int y = img.height() - 1; y >= 0; --y)
+        if (isBar(img.pixel(x, y))) return y;
+    return -1;
+}
+
+bool anyPixel(const QImage& img, const QRect& area, bool (*match)(QRgb)) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (match(img.pixel(x, y))) return true;
+    return false;
+}
+
+ChartData hazardChart() {
+    ChartData d;
+    d.values = {3006, 2004, 1000, 500};
+    d.axisMin = 0;
+    d.axisMax = 4000;
+    d.axisStep = 2000;
+    d.legend = false;
+    return d;
+}
+
+class CountingChartWidget : public ChartWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        ++paints;
+        ChartWidget::paintEvent(e);
+    }
+};
+
+} // namespace
+
+class ChartPainterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scales() {
+        ChartScale s = chartScale(hazardChart());
+        QCOMPARE(s.min, 0.0);
+        QCOMPARE(s.max, 4000.0);
+        QCOMPARE(s.step, 2000.0);
+
+        ChartData free;
+        free.values = {3, 7};
+        s = chartScale(free);
+        QCOMPARE(s.min, 0.0);
+        QCOMPARE(s.max, 8.0);
+        QCOMPARE(s.step, 2.0);
+
+        free.values = {-3, 5};
+        s = chartScale(free);
+        QCOMPARE(s.min, -4.0);
+        QCOMPARE(s.max, 6.0);
+
+        // A step too fine for the range is widened to at most 40 gridlines.
+        ChartData fine;
+        fine.axisMax = 1000;
+        fine.axisStep = 1;
+        s = chartScale(fine);
+        QCOMPARE(s.step, 25.0);
+
+        // A maximum without a step still gets gridlines; an axis not set at all gets a range.
+        ChartData noStep;
+        noStep.axisMax = 500;
+        QCOMPARE(chartScale(noStep).step, 100.0);
+        const ChartScale empty = chartScale(ChartData{});
+        QVERIFY(empty.max > empty.min && empty.step > 0);
+    }
+
+    void barsStandInPointOrderWithTheirHeightsOnTheAxis() {
+        const QImage img = render(hazardChart());
+        // Just above the baseline every bar is cut once, left to right.
+        int baseline = -1;
+        for (int y = img.height() - 1; y > 0 && baseline < 0; --y)
+            if (barRuns(img, y).size() == 4) baseline = y;
+        QVERIFY(baseline > 0);
+        const auto runs = barRuns(img, baseline);
+        std::vector<int> tops;
+        std::vector<int> centres;
+        for (const auto& [a, b] : runs) {
+            centres.push_back((a + b) / 2);
+            tops.push_back(barTop(img, (a + b) / 2));
+        }
+        const int bottom = barBottom(img, centres[0]);
+        // Heights in proportion to the values, on one scale: 3006 is 3/4 of the axis.
+        const double h0 = bottom - tops[0];
+        QVERIFY(std::abs((bottom - tops[1]) / h0 - 2004.0 / 3006) < 0.02);
+        QVERIFY(std::abs((bottom - tops[3]) / h0 - 500.0 / 3006) < 0.03);
+        QVERIFY(tops[0] < tops[1] && tops[1] < tops[2] && tops[2] < tops[3]);
+        // The top of the axis (4000) lies a third of h0 above the first bar.
+        const double axisTop = bottom - h0 * 4000 / 3006;
+
+        // Gridlines: light grey across a gap between bars at 2000 and 4000.
+        const int gapX = (runs[0].second + runs[1].first) / 2;
+        const auto greyAt = [&](double y) {
+            for (int dy = -2; dy <= 2; ++dy) {
+                const QRgb c = img.pixel(gapX, static_cast<int>(y) + dy);
+                if (qGray(c) < 245 && qGray(c) > 150) return true;
+            }
+            return false;
+        };
+        QVERIFY(greyAt(axisTop));
+        QVERIFY(greyAt(bottom - h0 * 2000 / 3006));
+        QVERIFY(!greyAt(bottom - h0 * 1000 / 3006));
+
+        // The value over every bar and the numbers 1..4 under them.
+        for (std::size_t i = 0; i < 4; ++i) {
+            const int c = centres[i];
+            QVERIFY2(anyPixel(img, QRect(c - 30, tops[i] - 30, 60, 28), isInk),
+                     "no value over a bar");
+            QVERIFY2(anyPixel(img, QRect(c - 20, bottom + 3, 40, 25), isInk),
+                     "no number under a bar");
+        }
+        // Numbers of the value axis on the left.
+        QVERIFY(
+            anyPixel(img, QRect(0, static_cast<int>(axisTop) - 10, runs[0].first - 20, 20), isInk));
+    }
+
+    void theLegendShowsOnlyWhenItIsOn() {
+        for (const bool legend : {false, true}) {
+            ChartData d = hazardChart();
+            d.legend = legend;
+            const QImage img = render(d);
+            int lastRight = -1;
+            for (int y = img.height() - 1; y > 0 && lastRight < 0; --y) {
+                const auto runs = barRuns(img, y);
+                if (runs.size() == 4) lastRight = runs.back().second;
+            }
+            QVERIFY(lastRight > 0);
+            // Right of the last bar, in the middle rows (clear of the axis): the legend's
+            // swatch and its text, or nothing at all.
+            const QRect beyond(lastRight + 4, 100, img.width() - lastRight - 4, 300);
+            QCOMPARE(anyPixel(img, beyond, isBar), legend);
+            QCOMPARE(anyPixel(img, beyond, isInk), legend);
+        }
+    }
+
+    void paintsOnlyInsideItsRectangleAndSurvivesOddData() {
+        QImage img(600, 400, QImage::Format_RGB32);
+        img.fill(Qt::magenta);
+        {
+            QPainter p(&img);
+            p.setPen(Qt::red);
+            ChartData d = hazardChart();
+            d.values = {5000, -100, std::numeric_limits<double>::quiet_NaN(), 1e300};
+            paintChart(p, QRectF(100, 50, 300, 200), d);
+            // The painter is handed back as it was.
+            QCOMPARE(p.pen().color(), QColor(Qt::red));
+            QVERIFY(!p.hasClipping());
+        }
+        int outside = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (!QRect(100, 50, 300, 200).contains(x, y) &&
+                    img.pixel(x, y) != qRgb(255, 0, 255))
+                    ++outside;
+        QCOMPARE(outside, 0);
+        QVERIFY(img.pixel(105, 55) == qRgb(255, 255, 255));
+
+        // Nothing to show, or no room to show it: no crash, a plain picture.
+        render(ChartData{}, QSize(300, 200));
+        render(hazardChart(), QSize(20, 10));
+        QImage tiny(5, 5, QImage::Format_RGB32);
+        QPainter p(&tiny);
+        paintChart(p, QRectF(0, 0, 0, 0), hazardChart());
+    }
+
+    void theWidgetRepaintsWhenItsModelChanges() {
+        ChartModel model;
+        int earlier = 0;
+        model.onChanged = [&] { ++earlier; };
+        CountingChartWidget w;
+        w.resize(400, 260);
+        w.setModel(&model);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.paints > 0);
+        const int before = w.paints;
+
+        model.openData(1, 1, 2);
+        model.setThisSerie(0);
+        model.putValue(0, 10);
+        model.putValue(1, 20);
+        model.closeData(1);
+        QTRY_VERIFY(w.paints > before);
+        QCOMPARE(earlier, 1); // the model's own handler still runs
+        QVERIFY(anyPixel(w.grab().toImage(), QRect(0, 0, 400, 260), isBar));
+
+        // A widget that is gone is no longer called.
+        const int calls = earlier;
+        {
+            ChartWidget shortLived;
+            shortLived.setModel(&model);
+        }
+        model.setAxis(ChartModel::kAxisMax, 40);
+        QCOMPARE(earlier, calls + 1);
+    }
+};
+
+QTEST_MAIN(ChartPainterTest)
+#include "test_chartpainter.moc"
