@@ -4,7 +4,9 @@
 
 namespace tarnik {
 
-Document::Document(QObject* parent) : QObject(parent) {}
+Document::Document(QObject* parent) : QObject(parent) {
+    evaluation_.onModified = [this] { markChanged(); };
+}
 
 void Document::SetSaved(bool value) {
     saved_ = value;

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+#include "evaluation/evaluation.h"
 #include "model/assessment.h"
 
 namespace tarnik {
@@ -17,6 +18,11 @@ public:
 
     Assessment& assessment() { return assessment_; }
     const Assessment& assessment() const { return assessment_; }
+
+    // The indices computed from the assessment, with the texts and charts the evaluation pages
+    // show. Its input handlers mark the document changed.
+    Evaluation& evaluation() { return evaluation_; }
+    const Evaluation& evaluation() const { return evaluation_; }
 
     // Full path of the assessment file; empty while the document is untitled.
     const QString& CurrentFileName() const { return fileName_; }
@@ -41,6 +47,7 @@ signals:
 
 private:
     Assessment assessment_;
+    Evaluation evaluation_;
     QString fileName_;
     bool saved_ = true;
     QString caption_;

@@ -39,6 +39,7 @@ void DocumentCommands::prepareAtStartup() {
         },
         window_);
     if (loaded) a.DTPOcena = todayDayNumber();
+    documentFilled();
     // Loading fills the document; it has no changes of the user's.
     document_.SetSaved(true);
     wizard_.restart();
@@ -54,6 +55,7 @@ void DocumentCommands::startNewDocument() {
     } catch (...) {
         failure = std::current_exception();
     }
+    documentFilled();
     // Whatever the loading reached, the window shows a new, untitled document: saving it asks
     // for a name and never overwrites the file that was open before.
     document_.setCurrentFileName({});
@@ -109,6 +111,7 @@ void DocumentCommands::readFile(const QString& fileName) {
     switch (r.status) {
     case TrkReadResult::Status::Read:
         UpdateWorkers(a);
+        documentFilled();
         document_.setCaptionFromFileName();
         document_.SetSaved(true);
         wizard_.restart();
@@ -122,6 +125,7 @@ void DocumentCommands::readFile(const QString& fileName) {
         // What was read stays; the document has no name and counts as changed, so that saving
         // asks for a name instead of overwriting the damaged file.
         UpdateWorkers(a);
+        documentFilled();
         document_.setCurrentFileName({});
         document_.setUntitledCaption();
         document_.SetSaved(false);
@@ -137,6 +141,15 @@ void DocumentCommands::readFile(const QString& fileName) {
         break;
     }
     }
+}
+
+void DocumentCommands::documentFilled() {
+    // The values that arrive through the input fields bring their indices, grade and
+    // recommendations with them; the hazard card and the level wait for their pages.
+    Assessment& a = document_.assessment();
+    Evaluation& e = document_.evaluation();
+    e.workersRecounted(a);
+    e.afterDocumentLoaded(a);
 }
 
 bool DocumentCommands::Save() {

@@ -53,6 +53,8 @@ public:
 private:
     // Clears the document and reads the file into it; shows what went wrong.
     void readFile(const QString& fileName);
+    // Brings the computed values in line with a document that was just filled.
+    void documentFilled();
     // A new untitled assessment with its questions and catalogues, as after "Nowy".
     void startNewDocument();
 

@@ -21,6 +21,7 @@
 #include "help/helpcontext.h"
 #include "help/helptopics.h"
 #include "help/helpwindow.h"
+#include "optionsdialog.h"
 #include "pages/accidentspage.h"
 #include "pages/acquaintancepage.h"
 #include "pages/factorspage.h"
@@ -91,6 +92,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     if (options_.registerFileType)
         registerFileAssociation(options_.executable, {}, options_.refreshDesktopCaches);
     commands_->prepareAtStartup();
+    // The options dialog's values, as the dialog loads them when the windows are created.
+    printOptions_.WczytajOpcjeZRejestru(*options_.settings);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -160,7 +163,7 @@ void MainWindow::buildMenu() {
     // Commands other parts of the program bring: present, disabled, and saying so.
     for (QMenu* m : {file, props})
         m->setToolTipsVisible(true);
-    for (QAction* a : {print_, options_action_, editor_}) {
+    for (QAction* a : {print_, editor_}) {
         a->setEnabled(false);
         a->setToolTip(kNotYetWired);
     }
@@ -170,8 +173,17 @@ void MainWindow::buildMenu() {
     connect(save, &QAction::triggered, this, guarded([this] { commands_->Save(); }));
     connect(saveAs, &QAction::triggered, this, guarded([this] { commands_->SaveAs(); }));
     connect(quit, &QAction::triggered, this, &QWidget::close);
+    connect(options_action_, &QAction::triggered, this, guarded([this] { showOptions(); }));
     connect(contents, &QAction::triggered, this, [this] { helpWindow()->showContents(); });
     connect(about, &QAction::triggered, this, [this] { about_->showAtCursor(); });
+}
+
+void MainWindow::showOptions() {
+    TOpcje dialog(printOptions_, *options_.settings, this);
+    dialog.exec();
+    const std::string face = dialog.fontFace().toStdString();
+    document_.evaluation().Chart1.setFontFace(face);
+    document_.evaluation().Chart2.setFontFace(face);
 }
 
 HelpWindow* MainWindow::helpWindow() {

@@ -9,6 +9,7 @@
 #include "document.h"
 #include "loadsequence.h"
 #include "pages/wizardpage.h"
+#include "print/printoptions.h"
 
 class QAction;
 
@@ -68,6 +69,11 @@ public:
     // connected and enabled.
     QAction* printAction() const { return print_; }
     QAction* optionsAction() const { return options_action_; }
+
+    // The print options, loaded from the settings store at start-up.
+    PrintOptions& printOptions() { return printOptions_; }
+    // "Właściwości" → "Opcje...": the options dialog; afterwards both charts take its font.
+    void showOptions();
     QAction* editorAction() const { return editor_; }
 
 protected:
@@ -94,6 +100,7 @@ private:
     QAction* options_action_ = nullptr;
     QAction* editor_ = nullptr;
     bool shownOnce_ = false;
+    PrintOptions printOptions_;
 };
 
 } // namespace tarnik

@@ -98,6 +98,9 @@ void WorkersPage::pageHidden() {
 
 void WorkersPage::updateWorkers() {
     const bool typed = UpdateWorkers(model());
+    // Counts taken from the register void the hazard card's split of the workers until the card
+    // is shown again.
+    document().evaluation().workersRecounted(model());
     for (QSpinBox* s : counts_)
         s->setEnabled(typed);
     showCounts();
