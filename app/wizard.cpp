@@ -7,6 +7,8 @@
 
 #include "document.h"
 #include "errorhandler.h"
+#include "factors/cards.h"
+#include "factors/selection.h"
 #include "help/helpcontext.h"
 #include "model/text.h"
 #include "pages/wizardpage.h"
@@ -76,18 +78,11 @@ void Wizard::documentReset() {
         p->documentReset();
 }
 
-bool allChosenFactorsDescribed(const Assessment& a) {
-    for (int c = 0; c < kCatalogueCount; ++c)
-        for (const FactorEntry& e : a.factorList(c))
-            if (e.checked && !(e.record && e.record->described)) return false;
-    return true;
-}
-
 bool Wizard::mayLeaveForward() {
     if (current_ == kPageMeasurementCards) {
         currentPage()->commitPending();
-        if (!allChosenFactorsDescribed(document_.assessment())) {
-            showMessage(window(), kTitleWarning, kFactorsNotDescribedMessage);
+        if (!allDescribed(factorsToDescribe(document_.assessment()))) {
+            showMessage(window(), kTitleWarning, QString::fromUtf8(kNotAllDescribedMessage));
             return false;
         }
     }

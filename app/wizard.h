@@ -13,7 +13,6 @@ namespace tarnik {
 
 class Document;
 class WizardPage;
-struct Assessment;
 
 // The pages, by index.
 enum PageIndex {
@@ -45,8 +44,6 @@ inline const QString kWorkersMissingMessage = QStringLiteral(
     "Proszę wprowadzić dane pracowników pracujących na ocenianym stanowisku, albo wpisać "
     "liczbę\r\n"
     "pracowników zaliczonych do odpowiednich grup.");
-inline const QString kFactorsNotDescribedMessage =
-    QStringLiteral("Nie są opisane wszystkie czynniki.");
 
 class Wizard : public QWidget {
     Q_OBJECT
@@ -97,8 +94,5 @@ private:
     int current_ = -1;
     Blinker blinker_;
 };
-
-// True when every ticked factor of the five lists is described.
-bool allChosenFactorsDescribed(const Assessment& a);
 
 } // namespace tarnik

@@ -3,28 +3,12 @@
 #include <cstdio>
 
 #include "evaluation/refresh.h"
-#include "model/errors.h"
+#include "model/convert.h"
 #include "model/text.h"
-#include "model/trkfile.h"
 
 namespace tarnik {
 
 namespace {
-
-// A message on one line: line breaks become blanks.
-std::string oneLine(const std::string& s) {
-    std::string out;
-    out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' || s[i] == '\n') {
-            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
-            out.push_back(' ');
-        } else {
-            out.push_back(s[i]);
-        }
-    }
-    return out;
-}
 
 template <std::size_t N> std::string jsonArray(const std::array<int, N>& values) {
     std::string out = "[";
@@ -135,18 +119,13 @@ std::string summaryJson(const Evaluation& e, const Assessment& a) {
 }
 
 SummaryResult summarizeTrkFile(const std::filesystem::path& in) {
-    try {
-        Assessment a;
-        a.questions.clear();
-        const TrkReadResult r = readTrkFile(a, in);
-        if (!r.ok()) return {1, oneLine(r.message), {}};
-        Evaluation e;
-        e.afterDocumentLoaded(a);
-        refreshEvaluation(a, e);
-        return {0, {}, summaryJson(e, a)};
-    } catch (const FileError& err) {
-        return {1, oneLine(err.what()), {}};
-    }
+    Assessment a;
+    a.questions.clear();
+    if (auto failure = openForCommandLine(in, a)) return {1, std::move(*failure), {}};
+    Evaluation e;
+    e.afterDocumentLoaded(a);
+    refreshEvaluation(a, e);
+    return {0, {}, summaryJson(e, a)};
 }
 
 } // namespace tarnik

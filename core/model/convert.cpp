@@ -5,9 +5,7 @@
 
 namespace tarnik {
 
-namespace {
-
-std::string oneLine(std::string s) {
+std::string oneLine(std::string_view s) {
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -21,14 +19,21 @@ std::string oneLine(std::string s) {
     return out;
 }
 
-} // namespace
+std::optional<std::string> openForCommandLine(const std::filesystem::path& in, Assessment& into) {
+    try {
+        const TrkReadResult r = readTrkFile(into, in);
+        if (!r.ok()) return oneLine(r.message);
+        return std::nullopt;
+    } catch (const FileError& e) {
+        return oneLine(e.what());
+    }
+}
 
 ConvertResult convertTrkFile(const std::filesystem::path& in, const std::filesystem::path& out) {
+    Assessment a;
+    a.questions.clear();
+    if (auto failure = openForCommandLine(in, a)) return {1, std::move(*failure)};
     try {
-        Assessment a;
-        a.questions.clear();
-        const TrkReadResult r = readTrkFile(a, in);
-        if (!r.ok()) return {1, oneLine(r.message)};
         saveTrkFile(a, out);
         return {0, {}};
     } catch (const FileError& e) {

@@ -1,9 +1,22 @@
 #pragma once
 // Conversion of an assessment file to the current format, for the command line.
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
+
+#include "model/assessment.h"
 
 namespace tarnik {
+
+// Fills `into` (cleared to New without questions and factors) from `in`, as the program opens
+// a file named on its command line (any accepted signature). Gives the failure as one line for
+// standard error (not an assessment, damaged, missing or unreadable), or nothing when the file
+// was read whole.
+std::optional<std::string> openForCommandLine(const std::filesystem::path& in, Assessment& into);
+
+// A message on one line: every line break becomes a blank.
+std::string oneLine(std::string_view message);
 
 struct ConvertResult {
     int exitCode = 0;    // 0 on success, 1 on any failure

@@ -119,37 +119,40 @@ std::string u32ToUtf8(std::u32string_view s) {
 
 // Every byte of a multi-byte UTF-8 sequence is >= 0x80, so trimming bytes <= 0x20 never cuts a
 // character in half.
-std::string trimLeft(std::string_view s) {
+namespace {
+
+std::string_view trimmedLeft(std::string_view s) {
     std::size_t begin = 0;
     while (begin < s.size() && isBlank(s[begin]))
         ++begin;
-    return std::string(s.substr(begin));
+    return s.substr(begin);
 }
 
-std::string trimRight(std::string_view s) {
+std::string_view trimmedRight(std::string_view s) {
     std::size_t end = s.size();
     while (end > 0 && isBlank(s[end - 1]))
         --end;
-    return std::string(s.substr(0, end));
+    return s.substr(0, end);
+}
+
+} // namespace
+
+std::string trimLeft(std::string_view s) {
+    return std::string(trimmedLeft(s));
+}
+
+std::string trimRight(std::string_view s) {
+    return std::string(trimmedRight(s));
 }
 
 std::string trim(std::string_view s) {
-    std::size_t begin = 0;
-    std::size_t end = s.size();
-    while (begin < end && isBlank(s[begin]))
-        ++begin;
-    while (end > begin && isBlank(s[end - 1]))
-        --end;
-    return std::string(s.substr(begin, end - begin));
+    return std::string(trimmedRight(trimmedLeft(s)));
 }
 
-bool parseInt32(std::string_view s, int& out) {
+bool parseInt32(std::string_view text, int& out) {
+    const std::string_view s = trimmedRight(trimmedLeft(text));
     std::size_t begin = 0;
-    std::size_t end = s.size();
-    while (begin < end && isBlank(s[begin]))
-        ++begin;
-    while (end > begin && isBlank(s[end - 1]))
-        --end;
+    const std::size_t end = s.size();
     bool negative = false;
     if (begin < end && (s[begin] == '+' || s[begin] == '-')) {
         negative = s[begin] == '-';
