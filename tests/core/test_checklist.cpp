@@ -1,12 +1,12 @@
 #include "checklist/checklist.h"
 #include "model/errors.h"
 #include "model/text.h"
-#include "rules_support.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnik;
-using tarnik::rules_test::ScratchFolder;
+using tarnik::test_support::ScratchFolder;
 
 TEST(ChecklistFile, EveryLineIsAQuestionTheEmptyOneToo) {
     ScratchFolder dir;

@@ -2,33 +2,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "model/convert.h"
 #include "model/trkfile.h"
 #include "sample_assessment.h"
+#include "test_support.h"
 
 using namespace tarnik;
 
-namespace {
-
-struct Folder {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("tarnik_conv_" + std::to_string(std::random_device{}()));
-    Folder() { std::filesystem::create_directories(path); }
-    ~Folder() { std::filesystem::remove_all(path); }
-};
-
-void put(const std::filesystem::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-}
-
-} // namespace
-
 TEST(Convert, WritesTheCurrentFormatAndReportsEachFailureOnOneLine) {
-    Folder dir;
-    const auto in = dir.path / "in.trk";
-    const auto out = dir.path / "out.trk";
+    test_support::ScratchFolder dir;
+    const auto in = dir.path() / "in.trk";
+    const auto out = dir.path() / "out.trk";
     // TRK2090 carries eight memo texts in tag 15: rebuild the end of the file accordingly.
     Assessment a = sample::filledAssessment();
     a.mm(212).clear();
@@ -36,7 +21,7 @@ TEST(Convert, WritesTheCurrentFormatAndReportsEachFailureOnOneLine) {
     std::string current = serializeTrk(a);
     std::string old = current.substr(0, current.size() - 12) + sample::int32Bytes(9999);
     old.replace(1, 7, "TRK2090");
-    put(in, old);
+    dir.putBytes("in.trk", old);
     ConvertResult r = convertTrkFile(in, out);
     ASSERT_EQ(r.exitCode, 0) << r.message;
     // The same as the current format gives (with the empty plan row every opening adds).
@@ -46,21 +31,21 @@ TEST(Convert, WritesTheCurrentFormatAndReportsEachFailureOnOneLine) {
     std::ifstream written(out, std::ios::binary);
     EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(written), {}) == serializeTrk(expected));
 
-    put(in, "not an assessment");
-    r = convertTrkFile(in, dir.path / "x.trk");
+    dir.putBytes("in.trk", "not an assessment");
+    r = convertTrkFile(in, dir.path() / "x.trk");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.message, "Nieprawidłowy format pliku.");
-    EXPECT_FALSE(std::filesystem::exists(dir.path / "x.trk"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.trk"));
 
-    put(in, current.substr(0, 3000));
-    r = convertTrkFile(in, dir.path / "x.trk");
+    dir.putBytes("in.trk", current.substr(0, 3000));
+    r = convertTrkFile(in, dir.path() / "x.trk");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.message.find('\n'), std::string::npos);
     EXPECT_EQ(r.message.find('\r'), std::string::npos);
     EXPECT_NE(r.message.find("uszkodzony"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.path / "x.trk"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "x.trk"));
 
-    r = convertTrkFile(dir.path / "brak.trk", dir.path / "x.trk");
+    r = convertTrkFile(dir.path() / "brak.trk", dir.path() / "x.trk");
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.message.find("brak.trk"), std::string::npos);
 }

@@ -6,7 +6,7 @@
 #include "model/text.h"
 #include "model/textfile.h"
 #include "reflists/reflists.h"
-#include "rules_support.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ protected:
 // undefined, no control character, no 0x1A.
 void expectCleanTextFile(const fs::path& path) {
     SCOPED_TRACE(path.string());
-    const std::string bytes = rules_test::readBytes(path);
+    const std::string bytes = test_support::readBytes(path);
     ASSERT_FALSE(bytes.empty());
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");

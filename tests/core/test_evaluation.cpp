@@ -7,6 +7,7 @@
 
 #include "evaluation/arith.h"
 #include "evaluation/evaluation.h"
+#include "test_support.h"
 
 using namespace tarnik;
 
@@ -24,13 +25,6 @@ FactorRecord factorInRows(int men, int women, int pregnant, int juveniles) {
 std::vector<const FactorRecord*> listOf(std::initializer_list<const FactorRecord*> items) {
     return std::vector<const FactorRecord*>(items);
 }
-
-struct Counter {
-    int calls = 0;
-    void attach(Evaluation& e) {
-        e.onModified = [this] { ++calls; };
-    }
-};
 
 } // namespace
 
@@ -85,7 +79,7 @@ TEST(HazardCard, WorkedExampleCountsIndicesAndChart) {
     const FactorRecord row1 = factorInRows(1, 1, 1, 1);
     const FactorRecord row7 = factorInRows(7, 7, 7, 7);
     Evaluation e;
-    Counter modified;
+    test_support::ModifiedCounter modified;
     modified.attach(e);
     e.TabSheet7Show(a, listOf({&row1, &row7}));
 
@@ -185,7 +179,7 @@ TEST(HazardCard, WeightChangesRecomputeWithoutRecounting) {
     const FactorRecord row7 = factorInRows(7, 7, 7, 7);
     Evaluation e;
     e.TabSheet7Show(a, listOf({&row1, &row7}));
-    Counter modified;
+    test_support::ModifiedCounter modified;
     modified.attach(e);
 
     // The factor moves to another row, but only showing the page recounts.
@@ -323,7 +317,7 @@ TEST(Accidents, FieldsStayNonNegativeAndSE901GatesTheDetails) {
     Assessment a(38061);
     a.setWorkerCounts({10, 10, 0, 0});
     Evaluation e;
-    Counter modified;
+    test_support::ModifiedCounter modified;
     modified.attach(e);
 
     EXPECT_FALSE(Evaluation::accidentDetailsEnabled(a));
@@ -455,7 +449,7 @@ TEST(SupplementaryCard, FieldChangesAndUnrealisedTasksNeverNegative) {
     Assessment a(38061);
     a.EdtNr = 2;
     Evaluation e;
-    Counter modified;
+    test_support::ModifiedCounter modified;
     modified.attach(e);
     e.supplementaryFieldChange(a, 1001, "80");
     e.supplementaryFieldChange(a, 1002, "9");

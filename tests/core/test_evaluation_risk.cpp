@@ -4,6 +4,7 @@
 
 #include "evaluation/evaluation.h"
 #include "model/trkfile.h"
+#include "test_support.h"
 
 using namespace tarnik;
 
@@ -42,13 +43,6 @@ Evaluation withLevel(Assessment& a, int x) {
     e.TabSheet11Show(a);
     return e;
 }
-
-struct Counter {
-    int calls = 0;
-    void attach(Evaluation& e) {
-        e.onModified = [this] { ++calls; };
-    }
-};
 
 } // namespace
 
@@ -233,7 +227,7 @@ TEST(BandLimits, RaisingALimitMovesItsNeighboursBoundsAndRegrades) {
     Assessment a(38061);
     Evaluation e = withLevel(a, 3500);
     EXPECT_EQ(e.riskGrade, "ŚREDNIE");
-    Counter modified;
+    test_support::ModifiedCounter modified;
     modified.attach(e);
 
     EXPECT_EQ(e.bandLimitChange(a, 2, "4000"), std::nullopt);
@@ -253,7 +247,7 @@ TEST(BandLimits, RaisingALimitMovesItsNeighboursBoundsAndRegrades) {
 TEST(BandLimits, TypingLeavingEmptyAndUnparsableTexts) {
     Assessment a(38061);
     Evaluation e;
-    Counter modified;
+    test_support::ModifiedCounter modified;
     modified.attach(e);
     EXPECT_EQ(e.bandLimitChange(a, 1, "2500"), std::nullopt);
     EXPECT_EQ(a.SE1102.min(), 2502);
@@ -309,7 +303,7 @@ TEST(BandLimits, StoredLimitsComeBackExactly) {
     a.questions.clear();
     ASSERT_TRUE(readTrk(a, bytes).ok());
     Evaluation e;
-    Counter modified;
+    test_support::ModifiedCounter modified;
     modified.attach(e);
     e.afterDocumentLoaded(a);
     EXPECT_EQ(a.SE1101.get(), 3500);

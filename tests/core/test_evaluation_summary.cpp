@@ -7,6 +7,7 @@
 #include "evaluation/refresh.h"
 #include "evaluation/summary.h"
 #include "model/trkfile.h"
+#include "test_support.h"
 
 using namespace tarnik;
 
@@ -101,24 +102,6 @@ const char* const kExampleJson = R"({
 }
 )";
 
-class TempDir {
-public:
-    TempDir() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("tarnik_eval_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "_" +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::filesystem::path operator/(const char* name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
-
 } // namespace
 
 TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
@@ -163,7 +146,7 @@ TEST(EvaluationSummary, JsonStrings) {
 }
 
 TEST(EvaluationSummary, FromAFileAndItsFailures) {
-    TempDir dir;
+    test_support::ScratchFolder dir;
     const std::filesystem::path good = dir / "ocena.trk";
     saveTrkFile(exampleAssessment(), good);
     const SummaryResult ok = summarizeTrkFile(good);

@@ -2,14 +2,14 @@
 #include "factors/selection.h"
 #include "model/errors.h"
 #include "model/text.h"
-#include "rules_support.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnik;
-using tarnik::rules_test::readBytes;
-using tarnik::rules_test::ScratchFolder;
-using tarnik::rules_test::ymd;
+using tarnik::test_support::readBytes;
+using tarnik::test_support::ScratchFolder;
+using tarnik::test_support::ymd;
 
 namespace {
 

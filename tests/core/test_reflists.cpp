@@ -1,13 +1,13 @@
 #include "model/cp1250.h"
 #include "model/errors.h"
 #include "reflists/reflists.h"
-#include "rules_support.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnik;
-using tarnik::rules_test::readBytes;
-using tarnik::rules_test::ScratchFolder;
+using tarnik::test_support::readBytes;
+using tarnik::test_support::ScratchFolder;
 
 namespace {
 

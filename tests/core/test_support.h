@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the tests of the factor, worker, checklist and reference-list rules: a private
-// temporary folder, raw file bytes, and dates.
+// Helpers shared by the core tests: a private temporary folder, raw file bytes, dates, and a
+// counter of the changes the evaluation reports.
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -8,10 +8,11 @@
 #include <iterator>
 #include <string>
 
+#include "evaluation/evaluation.h"
 #include "model/cp1250.h"
 #include "model/dates.h"
 
-namespace tarnik::rules_test {
+namespace tarnik::test_support {
 
 // A fresh folder under the system's temporary folder, removed with its contents at the end.
 class ScratchFolder {
@@ -20,7 +21,7 @@ public:
         static std::atomic<int> counter{0};
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         path_ = std::filesystem::temp_directory_path() /
-                ("tarnik_rules_" + std::to_string(stamp) + "_" + std::to_string(counter++));
+                ("tarnik_test_" + std::to_string(stamp) + "_" + std::to_string(counter++));
         std::filesystem::create_directories(path_);
     }
     ~ScratchFolder() {
@@ -56,4 +57,12 @@ inline DayNumber ymd(int y, int m, int d) {
     return dayNumberFromCivil(y, m, d);
 }
 
-} // namespace tarnik::rules_test
+// Counts how often an evaluation marks the document changed.
+struct ModifiedCounter {
+    int calls = 0;
+    void attach(Evaluation& e) {
+        e.onModified = [this] { ++calls; };
+    }
+};
+
+} // namespace tarnik::test_support

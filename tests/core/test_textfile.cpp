@@ -1,11 +1,10 @@
 #include "model/errors.h"
 #include "model/textfile.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -21,29 +20,14 @@ using Lines = std::vector<std::string>;
 
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static std::atomic<int> counter{0};
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        dir_ = fs::temp_directory_path() /
-               ("tarnik_textfile_" + std::to_string(stamp) + "_" + std::to_string(counter++));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
-    fs::path file(const std::string& name) const { return dir_ / name; }
+    fs::path file(const std::string& name) const { return folder_ / name; }
 
     void put(const fs::path& path, const std::string& bytes) const {
         std::ofstream out(path, std::ios::binary);
         out << bytes;
     }
 
-    static std::string get(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static std::string get(const fs::path& path) { return test_support::readBytes(path); }
 
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
@@ -53,7 +37,8 @@ protected:
         return names;
     }
 
-    fs::path dir_;
+    test_support::ScratchFolder folder_;
+    const fs::path& dir_ = folder_.path();
 };
 
 } // namespace

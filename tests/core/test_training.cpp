@@ -1,10 +1,10 @@
-#include "rules_support.h"
+#include "test_support.h"
 #include "workers/training.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnik;
-using tarnik::rules_test::ymd;
+using tarnik::test_support::ymd;
 
 namespace {
 

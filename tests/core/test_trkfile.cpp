@@ -10,6 +10,7 @@
 #include "model/errors.h"
 #include "model/trkfile.h"
 #include "sample_assessment.h"
+#include "test_support.h"
 
 using namespace tarnik;
 using namespace tarnik::sample;
@@ -129,27 +130,6 @@ std::string eightMemoFile(const Assessment& a, std::string_view sig) {
     bytes.erase(at);
     bytes += int32Bytes(9999);
     return bytes;
-}
-
-class TempDir {
-public:
-    TempDir() {
-        static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tarnik_trk_" + std::to_string(std::random_device{}()) + "_" +
-                 std::to_string(++counter));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string slurp(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 } // namespace
@@ -687,13 +667,13 @@ TEST(TrkFile, RandomMutationsNeverCrashOrHang) {
 // Files on disk
 
 TEST(TrkFile, SaveReplacesTheFileAndLeavesNoTemporaryBehind) {
-    TempDir dir;
+    test_support::ScratchFolder dir;
     const auto path = dir.path() / "ocena.trk";
     saveTrkFile(filledAssessment(), path);
     Assessment a(38000);
     a.EdtZaklad = "Drugi";
     saveTrkFile(a, path);
-    EXPECT_TRUE(slurp(path) == serializeTrk(a));
+    EXPECT_TRUE(test_support::readBytes(path) == serializeTrk(a));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     Assessment back = cleared();
     EXPECT_TRUE(readTrkFile(back, path).ok());
@@ -701,10 +681,10 @@ TEST(TrkFile, SaveReplacesTheFileAndLeavesNoTemporaryBehind) {
 }
 
 TEST(TrkFile, AFailedSaveLeavesTheOldFileUntouched) {
-    TempDir dir;
+    test_support::ScratchFolder dir;
     const auto path = dir.path() / "ocena.trk";
     saveTrkFile(filledAssessment(), path);
-    const std::string before = slurp(path);
+    const std::string before = test_support::readBytes(path);
     // A producer that fails after some bytes, as a full disk would.
     EXPECT_THROW(writeFileAtomically(path,
                                      [](ByteSink& sink) {
@@ -712,11 +692,11 @@ TEST(TrkFile, AFailedSaveLeavesTheOldFileUntouched) {
                                          throw FileError("Nie można zapisać pliku: brak miejsca");
                                      }),
                  FileError);
-    EXPECT_TRUE(slurp(path) == before);
+    EXPECT_TRUE(test_support::readBytes(path) == before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     // A folder that cannot hold the file.
     EXPECT_THROW(saveTrkFile(filledAssessment(), dir.path() / "ocena.trk" / "x.trk"), FileError);
-    EXPECT_TRUE(slurp(path) == before);
+    EXPECT_TRUE(test_support::readBytes(path) == before);
 }
 
 namespace {
@@ -747,7 +727,7 @@ TEST(TrkFile, WriterReportsADeviceThatFails) {
 }
 
 TEST(TrkFile, OpeningAMissingFileIsAFileError) {
-    TempDir dir;
+    test_support::ScratchFolder dir;
     Assessment back = cleared();
     try {
         readTrkFile(back, dir.path() / "brak.trk");

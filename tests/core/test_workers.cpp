@@ -1,12 +1,12 @@
 #include "model/text.h"
-#include "rules_support.h"
+#include "test_support.h"
 #include "workers/training.h"
 #include "workers/workers.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnik;
-using tarnik::rules_test::ymd;
+using tarnik::test_support::ymd;
 
 namespace {
 
