@@ -46,7 +46,7 @@ void DocumentCommands::prepareAtStartup() {
 }
 
 void DocumentCommands::startNewDocument() {
-    wizard_.documentReset();
+    wizard_.beginReset();
     Assessment& a = document_.assessment();
     a.resetToNew();
     std::exception_ptr failure;
@@ -95,7 +95,7 @@ void DocumentCommands::openAtStartup(const QString& fileName) {
 }
 
 void DocumentCommands::readFile(const QString& fileName) {
-    wizard_.documentReset();
+    wizard_.beginReset();
     Assessment& a = document_.assessment();
     a.resetToNew();
     a.questions.clear();
@@ -153,6 +153,8 @@ void DocumentCommands::documentFilled() {
 }
 
 bool DocumentCommands::Save() {
+    // What the page being edited holds goes into the file too.
+    wizard_.storePendingEdit();
     if (document_.CurrentFileName().isEmpty()) return SaveAs();
     saveTrkFile(document_.assessment(), toPath(document_.CurrentFileName()));
     document_.SetSaved(true);
@@ -161,6 +163,7 @@ bool DocumentCommands::Save() {
 }
 
 bool DocumentCommands::SaveAs() {
+    wizard_.storePendingEdit();
     const QString chosen =
         fileDialogs().saveFileName(window_, QStringLiteral("Zapisz jako"), kTrkFilter);
     if (chosen.isEmpty()) return false;
@@ -175,6 +178,9 @@ bool DocumentCommands::SaveAs() {
 }
 
 void DocumentCommands::askToSave() {
+    // An edit the page still holds counts as a change: the question is asked for it, and Yes
+    // writes it.
+    wizard_.storePendingEdit();
     if (document_.IsSaved()) return;
     if (!askYesNo(window_, kTitleAssessment, kAskToSaveText)) return;
     Save();

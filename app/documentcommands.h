@@ -37,6 +37,9 @@ public:
     void New();
     // "Otwórz...": asks to save, then reads the file chosen in the open dialog.
     void Open();
+    // Save, Save as and the question first make the pages store the edit they hold (the open
+    // measurement card), so that it reaches the file and the question; when that fails the
+    // command stops there.
     // "Zapisz": writes the file; an untitled document goes to Save as. False when nothing was
     // written (the dialog was cancelled). Throws FileError when the file cannot be written;
     // IsSaved, the caption and the file name then stay as they were.

@@ -36,6 +36,9 @@
 #include "pages/supplementarypage.h"
 #include "pages/trainingpage.h"
 #include "pages/workerspage.h"
+#include "pathutil.h"
+#include "pickerservice.h"
+#include "print/printcommand.h"
 #include "qtsettingsstore.h"
 #include "startupvalues.h"
 #include "wizard.h"
@@ -60,18 +63,15 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     }
     if (!options_.loadSequence) options_.loadSequence = defaultLoadSequence();
 
-    // A fixed window: no resizing, no maximising; its size follows from its pages.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(QPixmap::fromImage(drawProgramIcon(64))));
     connect(&document_, &Document::captionChanged, this, &QWidget::setWindowTitle);
 
-    wizard_ = new Wizard(document_, this);
-    wizard_->setMinimumSize(779, 552);
+    wizard_ = new Wizard(this);
     setCentralWidget(wizard_);
-    pageContext_ =
-        std::make_unique<PageContext>(PageContext{document_, *wizard_, options_.programDir});
+    picker_ = new PickerService(*wizard_, this);
+    printCommand_ = new PrintCommand(*wizard_, this);
+    pageContext_ = std::make_unique<PageContext>(PageContext{
+        document_, *wizard_, options_.programDir, referenceLists_, *picker_, *printCommand_});
     buildPages();
     commands_ =
         new DocumentCommands(document_, *wizard_, options_.loadSequence, options_.programDir, this);
@@ -95,45 +95,41 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     // The options dialog's values, as the dialog loads them when the windows are created.
     printOptions_.WczytajOpcjeZRejestru(*options_.settings);
 
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect g = screen->availableGeometry();
-        move(g.left() + (g.width() - width()) / 2, g.top() + (g.height() - height()) / 2);
-    }
+    fitToScreen();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildPages() {
     PageContext& ctx = *pageContext_;
-    auto* workers = new WorkersPage(ctx);
-    const QList<WizardPage*> pages = {new GeneralDataPage(ctx),  new StationPage(ctx),
-                                      new TrainingPage(ctx),     workers,
-                                      new FactorsPage(ctx),      new MeasurementCardPage(ctx),
-                                      new HazardCardPage(ctx),   new SafetyPage(ctx),
-                                      new AccidentsPage(ctx),    new SupplementaryPage(ctx),
-                                      new RiskLevelPage(ctx),    new PlanPage(ctx),
-                                      new AcquaintancePage(ctx), new ReferenceListsPage(ctx)};
+    const QList<WizardPage*> pages = {
+        new GeneralDataPage(ctx),   new StationPage(ctx),       new TrainingPage(ctx),
+        new WorkersPage(ctx),       new FactorsPage(ctx),       new MeasurementCardPage(ctx),
+        new HazardCardPage(ctx),    new SafetyPage(ctx),        new AccidentsPage(ctx),
+        new SupplementaryPage(ctx), new RiskLevelPage(ctx),     new PlanPage(ctx),
+        new AcquaintancePage(ctx),  new ReferenceListsPage(ctx)};
     for (WizardPage* p : pages)
         wizard_->addPage(p);
-    wizard_->blinker().setTargets(QList<QWidget*>{workers->newButton(), workers->countsFrame()});
 }
 
-GeneralDataPage* MainWindow::generalDataPage() const {
-    return static_cast<GeneralDataPage*>(wizard_->page(kPageGeneralData));
-}
-
-StationPage* MainWindow::stationPage() const {
-    return static_cast<StationPage*>(wizard_->page(kPageStation));
-}
-
-WorkersPage* MainWindow::workersPage() const {
-    return static_cast<WorkersPage*>(wizard_->page(kPageWorkers));
-}
-
-AcquaintancePage* MainWindow::acquaintancePage() const {
-    return static_cast<AcquaintancePage*>(wizard_->page(kPageAcquaintance));
+void MainWindow::fitToScreen() {
+    // The largest page, the buttons below it and the menu above.
+    const int buttons = wizard_->nextButton()->sizeHint().height() + 14;
+    QSize want = wizard_->preferredPageSize() + QSize(0, buttons + menuBar()->sizeHint().height());
+    // The room of the design, and never more than a 1280 x 720 screen holds with the window's
+    // frame and title bar.
+    QSize most(1280 - 16, 720 - 48);
+    QRect screen(0, 0, 1280, 720);
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        screen = s->availableGeometry();
+        most = most.boundedTo(screen.size() - QSize(16, 48));
+    }
+    want = want.expandedTo(QSize(779, 552 + menuBar()->sizeHint().height())).boundedTo(most);
+    // Smaller than that the pages scroll.
+    setMinimumSize(QSize(640, 420).boundedTo(most));
+    resize(want);
+    move(screen.left() + (screen.width() - width()) / 2,
+         screen.top() + (screen.height() - height()) / 2);
 }
 
 void MainWindow::buildMenu() {
@@ -231,7 +227,7 @@ void MainWindow::firstShown() {
 }
 
 void MainWindow::loadReferenceLists() {
-    static_cast<ReferenceListsPage*>(wizard_->page(kPageReferenceLists))->loadLists();
+    readReferenceLists(toPath(options_.programDir) / kReferenceListsFileName, referenceLists_);
 }
 
 } // namespace tarnik

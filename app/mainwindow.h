@@ -10,6 +10,7 @@
 #include "loadsequence.h"
 #include "pages/wizardpage.h"
 #include "print/printoptions.h"
+#include "reflists/reflists.h"
 
 class QAction;
 
@@ -18,12 +19,10 @@ namespace tarnik {
 class AboutWindow;
 class DocumentCommands;
 class HelpWindow;
+class PickerService;
+class PrintCommand;
 class SettingsStore;
 class Wizard;
-class GeneralDataPage;
-class StationPage;
-class WorkersPage;
-class AcquaintancePage;
 
 struct MainWindowOptions {
     // The folder of the data files (questions, catalogues, reference lists, help); empty: the
@@ -54,10 +53,10 @@ public:
     DocumentCommands& commands() const { return *commands_; }
     const QString& programDir() const { return options_.programDir; }
 
-    GeneralDataPage* generalDataPage() const;
-    StationPage* stationPage() const;
-    WorkersPage* workersPage() const;
-    AcquaintancePage* acquaintancePage() const;
+    // The services the pages share.
+    ReferenceLists& referenceLists() { return referenceLists_; }
+    PickerService& picker() const { return *picker_; }
+    PrintCommand& printCommand() const { return *printCommand_; }
 
     // The help window (created on first use) and the about window.
     HelpWindow* helpWindow();
@@ -85,13 +84,19 @@ private:
     void buildMenu();
     // First showing: the reference lists, then the command-line file.
     void firstShown();
-    // The reference lists of "podpowiedzi.txt" for the pickers.
+    // The reference lists of "podpowiedzi.txt" for the pickers; a missing or unreadable file
+    // leaves them as they are, without a message.
     void loadReferenceLists();
+    // The first size of the window: what the pages ask for, within the screen and 1280 x 720.
+    void fitToScreen();
 
     MainWindowOptions options_;
     std::unique_ptr<SettingsStore> ownSettings_;
     Document document_;
     Wizard* wizard_ = nullptr;
+    ReferenceLists referenceLists_;
+    PickerService* picker_ = nullptr;
+    PrintCommand* printCommand_ = nullptr;
     std::unique_ptr<PageContext> pageContext_;
     DocumentCommands* commands_ = nullptr;
     HelpWindow* help_ = nullptr;

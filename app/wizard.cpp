@@ -1,22 +1,19 @@
 #include "wizard.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
-#include "document.h"
-#include "errorhandler.h"
-#include "factors/cards.h"
-#include "factors/selection.h"
 #include "help/helpcontext.h"
-#include "model/text.h"
-#include "pages/wizardpage.h"
-#include "prompts.h"
+#include "help/helptopics.h"
 
 namespace tarnik {
 
-Wizard::Wizard(Document& document, QWidget* parent) : QWidget(parent), document_(document) {
+Wizard::Wizard(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -37,6 +34,7 @@ Wizard::Wizard(Document& document, QWidget* parent) : QWidget(parent), document_
         sp.setRetainSizeWhenHidden(true);
         b->setSizePolicy(sp);
     }
+    registerHelpTopics({{1100, "nawigacja.html#wstecz"}, {1200, "nawigacja.html#dalej"}});
     setHelpContext(back_, 1100);
     setHelpContext(next_, 1200);
     buttons->addWidget(back_);
@@ -50,58 +48,84 @@ Wizard::Wizard(Document& document, QWidget* parent) : QWidget(parent), document_
 }
 
 void Wizard::addPage(WizardPage* page) {
+    auto* area = new QScrollArea(stack_);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
     pages_ << page;
-    stack_->addWidget(page);
+    stack_->addWidget(area);
+    nameControlsByTheirLabels(page);
 }
 
-void Wizard::showPage(int index) {
+int Wizard::indexOf(const WizardPage* page) const {
+    for (int i = 0; i < pages_.size(); ++i)
+        if (pages_[i] == page) return i;
+    return -1;
+}
+
+void Wizard::showPage(int index, PageReason why) {
     if (index < 0 || index >= pages_.size() || index == current_) return;
-    if (WizardPage* old = currentPage()) old->pageHidden();
+    if (WizardPage* old = currentPage()) old->leave(why);
     current_ = index;
     stack_->setCurrentIndex(index);
-    pages_[index]->enter();
+    pages_[index]->enter(why);
     emit currentPageChanged(index);
 }
 
-void Wizard::restart() {
-    if (current_ != kPageGeneralData) {
-        showPage(kPageGeneralData);
-    } else if (WizardPage* p = currentPage()) {
-        p->enter();
-    }
-    setBackVisible(false);
-    setNextVisible(true);
-}
-
-void Wizard::documentReset() {
+void Wizard::beginReset() {
+    emit resetBegun();
+    if (WizardPage* old = currentPage()) old->leave(PageReason::Reset);
+    current_ = -1;
     for (WizardPage* p : pages_)
         p->documentReset();
 }
 
-bool Wizard::mayLeaveForward() {
-    if (current_ == kPageMeasurementCards) {
-        currentPage()->commitPending();
-        if (!allDescribed(factorsToDescribe(document_.assessment()))) {
-            showMessage(window(), kTitleWarning, QString::fromUtf8(kNotAllDescribedMessage));
-            return false;
+void Wizard::restart() {
+    if (WizardPage* old = currentPage()) old->leave(PageReason::Reset);
+    current_ = kPageGeneralData;
+    stack_->setCurrentIndex(current_);
+    pages_[current_]->enter(PageReason::Reset);
+    setBackVisible(false);
+    setNextVisible(true);
+    emit currentPageChanged(current_);
+}
+
+void Wizard::storePendingEdit() {
+    for (WizardPage* p : pages_)
+        p->storePendingEdit();
+}
+
+void Wizard::walkPages() {
+    const int start = current_;
+    if (start < 0) return;
+    const bool backVisible = !back_->isHidden();
+    const bool nextVisible = !next_->isHidden();
+    const int n = int(pages_.size());
+    try {
+        int index = start;
+        for (int step = 0; step < n - start; ++step) {
+            index = (index + 1) % n;
+            showPage(index, PageReason::PrintWalk);
         }
-    }
-    if (current_ == kPageWorkers) {
-        // The total is the sum of the four counts; a text that is no number counts as none.
-        int total = 0;
-        if (!parseInt32(document_.assessment().SE_razem, total)) total = 0;
-        if (total <= 0) {
-            showMessage(window(), kTitleNoData, kWorkersMissingMessage);
-            blinker_.start();
-            return false;
+        showPage(start, PageReason::PrintWalk);
+    } catch (...) {
+        // A page that cannot be left (its card cannot be stored) ends the walk: the user is
+        // brought back where the walk began, or stays on that page when it cannot be left.
+        try {
+            showPage(start, PageReason::PrintWalk);
+        } catch (...) {
         }
+        back_->setVisible(backVisible);
+        next_->setVisible(nextVisible);
+        throw;
     }
-    return true;
+    back_->setVisible(backVisible);
+    next_->setVisible(nextVisible);
 }
 
 void Wizard::next() {
     if (current_ < 0 || current_ >= kLastWizardPage) return;
-    if (!mayLeaveForward()) return;
+    if (!currentPage()->mayLeaveForward()) return;
     showPage(current_ + 1);
 }
 
@@ -124,6 +148,29 @@ void Wizard::setBackEnabled(bool on) {
 
 void Wizard::setBackVisible(bool on) {
     back_->setVisible(on);
+}
+
+QSize Wizard::preferredPageSize() const {
+    QSize s;
+    for (const WizardPage* p : pages_)
+        s = s.expandedTo(p->sizeHint());
+    return s;
+}
+
+void nameControlsByTheirLabels(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (!buddy || !buddy->accessibleName().isEmpty()) continue;
+        QString caption = label->text();
+        if (Qt::mightBeRichText(caption))
+            caption = QTextDocumentFragment::fromHtml(caption).toPlainText();
+        // "&Nazwa:" names the control "Nazwa:"; "&&" stands for one ampersand.
+        caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+        caption.remove(QLatin1Char('&'));
+        caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+        caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        buddy->setAccessibleName(caption.simplified());
+    }
 }
 
 } // namespace tarnik

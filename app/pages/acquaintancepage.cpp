@@ -12,6 +12,7 @@ namespace tarnik {
 AcquaintancePage::AcquaintancePage(PageContext& ctx, QWidget* parent)
     : WizardPage(ctx, QStringLiteral("Lista osób zapoznanych z wynikami oceny ryzyka zawodowego"),
                  QStringLiteral("lista-osob.html"), parent) {
+    registerHelpTopics({{17000, "lista-osob.html#drukuj"}});
     addNotYetBuiltNote();
     print_ = new QPushButton(QStringLiteral("Drukuj Ocenę"), this);
     print_->setObjectName(QStringLiteral("DrukujOcene"));
@@ -26,7 +27,7 @@ AcquaintancePage::AcquaintancePage(PageContext& ctx, QWidget* parent)
     content()->addLayout(row);
 }
 
-void AcquaintancePage::pageShown() {
+void AcquaintancePage::pageShown(PageReason) {
     // The last page of the wizard.
     wizard().setNextEnabled(false);
 }

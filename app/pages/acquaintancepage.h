@@ -18,7 +18,7 @@ public:
     QPushButton* printButton() const { return print_; }
 
 protected:
-    void pageShown() override;
+    void pageShown(PageReason why) override;
 
 private:
     QPushButton* print_ = nullptr;

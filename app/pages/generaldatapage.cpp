@@ -16,6 +16,8 @@
 #include "help/helpcontext.h"
 #include "pages/personlistbox.h"
 #include "pages/widgetbinding.h"
+#include "pickerservice.h"
+#include "reflists/reflists.h"
 #include "wizard.h"
 
 namespace tarnik {
@@ -131,6 +133,25 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     content()->addWidget(unit);
     content()->addLayout(persons, 1);
 
+    registerHelpTopics({{4020, "dane-ogolne.html#regon"},
+                        {4030, "dane-ogolne.html#nr"},
+                        {4040, "dane-ogolne.html#stanowisko"},
+                        {4050, "dane-ogolne.html#kod"},
+                        {4060, "dane-ogolne.html#liczba"},
+                        {4070, "dane-ogolne.html#odpowiedzialni"},
+                        {4080, "dane-ogolne.html#dodaj"},
+                        {4090, "dane-ogolne.html#usun"},
+                        {4100, "dane-ogolne.html#nowa-osoba"},
+                        {4110, "dane-ogolne.html#nowa-osoba"},
+                        {4120, "dane-ogolne.html#nowa-osoba"},
+                        {4130, "dane-ogolne.html#data"},
+                        {4140, "dane-ogolne.html#jednostka"},
+                        {4150, "dane-ogolne.html#komisja"},
+                        {4160, "dane-ogolne.html#dodaj"},
+                        {4170, "dane-ogolne.html#usun"},
+                        {4670, "dane-ogolne.html#nowa-osoba"},
+                        {4680, "dane-ogolne.html#nowa-osoba"},
+                        {4690, "dane-ogolne.html#nowa-osoba"}});
     setHelpContext(regon_, 4020);
     setHelpContext(nr_, 4030);
     setHelpContext(stanowisko_, 4040);
@@ -160,6 +181,22 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
                         komisja_->removeButton()};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
+
+    // Where the pickers of the reference lists put a chosen row: an establishment into its name
+    // and REGON, a person into the edits of a new entry of the group.
+    auto cell = [](const std::vector<std::string>& cells, std::size_t i) {
+        return i < cells.size() ? QString::fromStdString(cells[i]) : QString();
+    };
+    context().picker.setTarget(kRefEstablishments, [this, cell](const auto& cells) {
+        setEstablishment(modelTextToEditor(cells.empty() ? std::string() : cells[0]),
+                         cell(cells, 1));
+    });
+    context().picker.setTarget(kRefResponsible, [this, cell](const auto& cells) {
+        odpow_->setNewEntry(cell(cells, 1), cell(cells, 0), cell(cells, 2));
+    });
+    context().picker.setTarget(kRefCommission, [this, cell](const auto& cells) {
+        komisja_->setNewEntry(cell(cells, 1), cell(cells, 0), cell(cells, 2));
+    });
 
     connect(zaklad_, &QPlainTextEdit::textChanged, this, [this] { establishmentChanged(); });
     connect(regon_, &QLineEdit::textChanged, this, [this](const QString& t) {
@@ -213,7 +250,7 @@ void GeneralDataPage::loadFromModel() {
     komisja_->load();
 }
 
-void GeneralDataPage::pageShown() {
+void GeneralDataPage::pageShown(PageReason) {
     wizard().setBackVisible(false);
     wizard().setNextEnabled(!zaklad_->toPlainText().isEmpty());
     odpow_->pageShown();
@@ -227,8 +264,9 @@ void GeneralDataPage::setEstablishment(const QString& name, const QString& regon
 
 void GeneralDataPage::establishmentChanged() {
     const QString text = zaklad_->toPlainText();
-    // Next may leave page 0 only with an establishment name.
-    wizard().setNextEnabled(!text.isEmpty());
+    // Next may leave page 0 only with an establishment name. A picker may fill the name while
+    // another page is shown; that page's Next is its own.
+    if (isCurrent()) wizard().setNextEnabled(!text.isEmpty());
     if (loading()) return;
     model().EdtZaklad = editorTextToModel(text);
     markChanged();

@@ -35,7 +35,7 @@ public:
 
 protected:
     void loadFromModel() override;
-    void pageShown() override;
+    void pageShown(PageReason why) override;
 
 private:
     void establishmentChanged();

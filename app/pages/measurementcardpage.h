@@ -8,6 +8,11 @@ class MeasurementCardPage : public WizardPage {
     Q_OBJECT
 public:
     explicit MeasurementCardPage(PageContext& ctx, QWidget* parent = nullptr);
+
+    // Next: every listed factor must be described ("Nie są opisane wszystkie czynniki.").
+    bool mayLeaveForward() override;
+    // While a picker stands in for the page, the card and its edit stay as they are.
+    bool keepsEditDuringPicker() const override { return true; }
 };
 
 } // namespace tarnik

@@ -29,6 +29,8 @@ PersonListBox::PersonListBox(const QString& title,
                              QWidget* parent)
     : QGroupBox(title, parent), persons_(std::move(persons)), changed_(std::move(changed)) {
     list_ = new QTreeWidget(this);
+    // The list is named by the title of its box.
+    list_->setAccessibleName(QString(title).remove(QLatin1Char('&')));
     list_->setColumnCount(3);
     list_->setHeaderLabels(
         {QStringLiteral("Nazwisko"), QStringLiteral("Imię"), QStringLiteral("Stanowisko")});

@@ -7,10 +7,11 @@ namespace tarnik {
 PlanPage::PlanPage(PageContext& ctx, QWidget* parent)
     : WizardPage(ctx, QStringLiteral("Plan poprawy warunków pracy"), QStringLiteral("plan.html"),
                  parent) {
+    registerHelpTopics({{15500, "plan.html#tabela"}});
     addNotYetBuiltNote();
 }
 
-void PlanPage::pageShown() {
+void PlanPage::pageShown(PageReason) {
     // Showing the page enables Next.
     wizard().setNextEnabled(true);
 }

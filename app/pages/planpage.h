@@ -10,7 +10,7 @@ public:
     explicit PlanPage(PageContext& ctx, QWidget* parent = nullptr);
 
 protected:
-    void pageShown() override;
+    void pageShown(PageReason why) override;
 };
 
 } // namespace tarnik

@@ -25,6 +25,7 @@ std::string& editField(Assessment& a, int i) {
 StationPage::StationPage(PageContext& ctx, QWidget* parent)
     : WizardPage(ctx, QStringLiteral("Opis i charakterystyka stanowiska"),
                  QStringLiteral("opis-stanowiska.html"), parent) {
+    registerHelpTopics({{5500, "opis-stanowiska.html#lokalizacja"}});
     const QString editCaptions[3] = {QStringLiteral("W&ydział:"),
                                      QStringLiteral("&Hala/pomieszczenie:"),
                                      QStringLiteral("&Ustawienie – lokalizacja:")};
@@ -112,7 +113,7 @@ void StationPage::loadFromModel() {
         memos_[static_cast<std::size_t>(i)]->setPlainText(modelTextToEditor(a.mm(204 + i)));
 }
 
-void StationPage::pageShown() {
+void StationPage::pageShown(PageReason) {
     wizard().setBackVisible(true);
 }
 

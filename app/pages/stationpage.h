@@ -22,7 +22,7 @@ public:
 
 protected:
     void loadFromModel() override;
-    void pageShown() override;
+    void pageShown(PageReason why) override;
 
 private:
     std::array<QLineEdit*, 3> edits_{};

@@ -10,7 +10,7 @@ public:
     explicit TrainingPage(PageContext& ctx, QWidget* parent = nullptr);
 
 protected:
-    void pageShown() override;
+    void pageShown(PageReason why) override;
 };
 
 } // namespace tarnik

@@ -4,6 +4,9 @@
 #include <QVBoxLayout>
 
 #include "document.h"
+#include "help/helptopics.h"
+#include "pickerservice.h"
+#include "wizard.h"
 
 namespace tarnik {
 
@@ -26,12 +29,26 @@ WizardPage::WizardPage(PageContext& ctx, const QString& heading, const QString& 
     outer->addLayout(content_, 1);
 }
 
-void WizardPage::enter() {
+bool WizardPage::ignores(PageReason why) const {
+    return why == PageReason::Picker && keepsEditDuringPicker() && ctx_.picker.flag();
+}
+
+void WizardPage::enter(PageReason why) {
+    if (ignores(why)) return;
     {
         LoadingScope scope(this);
         loadFromModel();
     }
-    pageShown();
+    pageShown(why);
+}
+
+void WizardPage::leave(PageReason why) {
+    if (ignores(why)) return;
+    pageHidden(why);
+}
+
+bool WizardPage::isCurrent() const {
+    return ctx_.wizard.currentPage() == this;
 }
 
 Assessment& WizardPage::model() const {
@@ -40,6 +57,10 @@ Assessment& WizardPage::model() const {
 
 void WizardPage::markChanged() {
     if (!loading()) ctx_.document.SetSaved(false);
+}
+
+void WizardPage::registerHelpTopics(std::initializer_list<std::pair<int, const char*>> topics) {
+    tarnik::registerHelpTopics(topics);
 }
 
 void WizardPage::addNotYetBuiltNote() {

@@ -11,6 +11,7 @@
 
 #include "document.h"
 #include "help/helpcontext.h"
+#include "prompts.h"
 #include "wizard.h"
 #include "workers/workers.h"
 
@@ -18,6 +19,25 @@ namespace tarnik {
 
 WorkersPage::WorkersPage(PageContext& ctx, QWidget* parent)
     : WizardPage(ctx, QStringLiteral("Pracownicy"), QStringLiteral("pracownicy.html"), parent) {
+    registerHelpTopics({{7500, "pracownicy.html#lista"},
+                        {7600, "pracownicy.html#przyciski"},
+                        {7610, "pracownicy.html#przyciski"},
+                        {7710, "pracownicy.html#przyciski"},
+                        {7720, "pracownicy.html#dane"},
+                        {7730, "pracownicy.html#dane"},
+                        {7740, "pracownicy.html#grupa"},
+                        {7750, "pracownicy.html#dane"},
+                        {7760, "pracownicy.html#zatrudnienie"},
+                        {7770, "pracownicy.html#kwalifikacje"},
+                        {7780, "pracownicy.html#badania"},
+                        {7790, "pracownicy.html#badania"},
+                        {7800, "pracownicy.html#szkolenia"},
+                        {7810, "pracownicy.html#szkolenia"},
+                        {7910, "pracownicy.html#liczba"},
+                        {7911, "pracownicy.html#liczba"},
+                        {7912, "pracownicy.html#liczba"},
+                        {7913, "pracownicy.html#liczba"},
+                        {7914, "pracownicy.html#liczba"}});
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
 
@@ -74,25 +94,37 @@ WorkersPage::WorkersPage(PageContext& ctx, QWidget* parent)
     total_->setFocusPolicy(Qt::NoFocus);
     setHelpContext(total_, 7914);
     auto* totalLabel = new QLabel(QStringLiteral("<b>RAZEM</b>"), countsFrame_);
+    totalLabel->setBuddy(total_);
     g->addWidget(totalLabel, 4, 0);
     g->addWidget(total_, 4, 1);
     row->addWidget(countsFrame_, 0, Qt::AlignTop);
 
     content()->addLayout(row, 1);
+    blinker_.setTargets(QList<QWidget*>{newButton_, countsFrame_});
+}
+
+bool WorkersPage::mayLeaveForward() {
+    if (!workersMissing(model())) return true;
+    showMessage(window(), QString::fromUtf8(kWorkersMissingTitle),
+                QString::fromUtf8(kWorkersMissingMessage));
+    blinker_.start();
+    return false;
 }
 
 void WorkersPage::loadFromModel() {
     showCounts();
 }
 
-void WorkersPage::pageShown() {
+void WorkersPage::pageShown(PageReason) {
     updateWorkers();
     // The page's own button refresh enables Back and Next.
     wizard().setBackEnabled(true);
     wizard().setNextEnabled(true);
 }
 
-void WorkersPage::pageHidden() {
+void WorkersPage::pageHidden(PageReason why) {
+    // A document being replaced needs no counts any more.
+    if (why == PageReason::Reset) return;
     updateWorkers();
 }
 

@@ -5,6 +5,7 @@
 // missing, are here.
 #include <array>
 
+#include "blinker.h"
 #include "pages/wizardpage.h"
 
 class QGroupBox;
@@ -27,11 +28,15 @@ public:
     QSpinBox* countEdit(int group) const { return counts_[static_cast<std::size_t>(group)]; }
     QLineEdit* totalEdit() const { return total_; }
 
-    void pageHidden() override;
+    // Next: with no workers the page says so, makes "Nowy" and the count frame blink and keeps
+    // the user here.
+    bool mayLeaveForward() override;
+    Blinker& blinker() { return blinker_; }
 
 protected:
     void loadFromModel() override;
-    void pageShown() override;
+    void pageShown(PageReason why) override;
+    void pageHidden(PageReason why) override;
 
 private:
     // UpdateWorkers: the counts from the register, or typed while it is empty.
@@ -42,6 +47,7 @@ private:
     QGroupBox* countsFrame_ = nullptr;
     std::array<QSpinBox*, 4> counts_{};
     QLineEdit* total_ = nullptr;
+    Blinker blinker_;
 };
 
 } // namespace tarnik

@@ -41,6 +41,12 @@ std::unique_ptr<WorkerRecord> makeWorkerRecord(const Assessment& a, const Worker
     return r;
 }
 
+bool workersMissing(const Assessment& a) {
+    int total = 0;
+    if (!parseInt32(a.SE_razem, total)) total = 0;
+    return total <= 0;
+}
+
 WorkerStoreResult PrDodajPrac(Assessment& a, const WorkerRecord& fields) {
     WorkerStoreResult result;
     if (!workerNamesComplete(fields)) {

@@ -29,6 +29,15 @@ inline constexpr const char* kIncompleteWorkerTitle = "Brak danych";
 // PrKoniecNowy's question (buttons Yes and No; the title is a single blank).
 inline constexpr const char* kAddWorkerQuestion = "Czy chcesz dodać tego pracownika do listy?";
 inline constexpr const char* kAddWorkerQuestionTitle = " ";
+// The wizard's check before it leaves the worker page: four lines joined by CR LF.
+inline constexpr const char* kWorkersMissingMessage =
+    "Brakuje danych na temat pracowników.\r\n"
+    "Do prawidłowego obliczenia ryzyka potrzebna jest liczba pracowników w poszczególnych "
+    "grupach.\r\n"
+    "Proszę wprowadzić dane pracowników pracujących na ocenianym stanowisku, albo wpisać "
+    "liczbę\r\n"
+    "pracowników zaliczonych do odpowiednich grup.";
+inline constexpr const char* kWorkersMissingTitle = "Brak danych";
 
 // The edit fields as PrWyczyscEdycje leaves them: empty texts, "mężczyzna", every "tak" button
 // selected, the four dates the assessment date.
@@ -48,6 +57,10 @@ struct WorkerStoreResult {
     std::size_t index = 0;         // where the worker now stands in ListaPrac (when ok)
     const char* message = nullptr; // to show when not ok, with kIncompleteWorkerTitle
 };
+
+// The forward check of the worker page: the workers are missing when the total SE_razem, read
+// as an integer, is 0 or less (a text that is no integer counts as none).
+bool workersMissing(const Assessment& a);
 
 // PrDodajPrac: checks the names (kIncompleteWorkerMessage when one is missing, nothing changes)
 // and inserts a new record made from the fields in its sorted place.

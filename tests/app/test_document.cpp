@@ -62,7 +62,7 @@ class DocumentTest : public QObject {
 
     QString file(const QString& name) const { return home->path() + QLatin1Char('/') + name; }
     void typeIntoStation(const QString& text) {
-        QLineEdit* e = w->generalDataPage()->EdtStanowisko();
+        QLineEdit* e = w->wizard().page<GeneralDataPage>()->EdtStanowisko();
         e->setFocus();
         QTest::keyClicks(e, text);
     }
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(QFile::exists(file(QStringLiteral("nowa.trk"))), written);
         // New goes on in every case: a fresh, untitled document on page 0.
         QCOMPARE(w->document().assessment().EdtStanowisko, std::string());
-        QVERIFY(w->generalDataPage()->EdtStanowisko()->text().isEmpty());
+        QVERIFY(w->wizard().page<GeneralDataPage>()->EdtStanowisko()->text().isEmpty());
         QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - bez nazwy"));
         QVERIFY(w->document().IsSaved());
         QCOMPARE(w->wizard().currentIndex(), 0);
@@ -230,7 +230,8 @@ private slots:
         QCOMPARE(a.SE_razem, std::string("2"));
         // The questions come from the file only.
         QCOMPARE(a.questions.questionCount(), std::size_t(1));
-        QCOMPARE(w->generalDataPage()->EdtZaklad()->toPlainText(), QStringLiteral("Huta Łabędy"));
+        QCOMPARE(w->wizard().page<GeneralDataPage>()->EdtZaklad()->toPlainText(),
+                 QStringLiteral("Huta Łabędy"));
         QVERIFY(w->document().IsSaved());
         QVERIFY(w->wizard().nextButton()->isEnabled());
     }
@@ -299,7 +300,7 @@ private slots:
         QVERIFY(
             prompts->messages().first().text.startsWith(QStringLiteral("Plik jest uszkodzony")));
         QCOMPARE(w->document().assessment().EdtZaklad, std::string("Zakład uszkodzony"));
-        QCOMPARE(w->generalDataPage()->EdtZaklad()->toPlainText(),
+        QCOMPARE(w->wizard().page<GeneralDataPage>()->EdtZaklad()->toPlainText(),
                  QStringLiteral("Zakład uszkodzony"));
         QVERIFY(w->document().CurrentFileName().isEmpty());
         QVERIFY(!w->document().IsSaved());
@@ -345,7 +346,7 @@ private slots:
         QCOMPARE(w->document().assessment().EdtZaklad, std::string());
         QVERIFY(w->document().CurrentFileName().isEmpty());
         QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - bez nazwy"));
-        QVERIFY(w->generalDataPage()->EdtZaklad()->toPlainText().isEmpty());
+        QVERIFY(w->wizard().page<GeneralDataPage>()->EdtZaklad()->toPlainText().isEmpty());
     }
 
     void editsThatMarkAndEditsThatNeedNotFill() {
@@ -356,7 +357,7 @@ private slots:
         w->wizard().showPage(kPageGeneralData);
         QVERIFY(w->document().IsSaved());
         // Every edit of the user's reaches the model and marks the document.
-        w->stationPage()->mm(208)->setPlainText(QStringLiteral("Hałas\nPył"));
+        w->wizard().page<StationPage>()->mm(208)->setPlainText(QStringLiteral("Hałas\nPył"));
         QCOMPARE(w->document().assessment().mm(208), std::string("Hałas\r\nPył"));
         QVERIFY(!w->document().IsSaved());
     }

@@ -27,7 +27,7 @@ class GeneralDataTest : public QObject {
     std::unique_ptr<ScriptedPrompts> prompts;
     std::unique_ptr<MainWindow> w;
 
-    GeneralDataPage* page() { return w->generalDataPage(); }
+    GeneralDataPage* page() { return w->wizard().page<GeneralDataPage>(); }
     static void fill(PersonListBox* box, const QString& first, const QString& surname,
                      const QString& position) {
         box->firstNameEdit()->setText(first);
@@ -145,8 +145,8 @@ private slots:
              QStringLiteral("mistrz"));
         page()->responsiblePersons()->addButton()->click();
         w->wizard().next();
-        w->stationPage()->Ed201()->setText(QStringLiteral("Walcownia"));
-        w->stationPage()->mm(213)->setPlainText(QString(400, QLatin1Char('x')));
+        w->wizard().page<StationPage>()->Ed201()->setText(QStringLiteral("Walcownia"));
+        w->wizard().page<StationPage>()->mm(213)->setPlainText(QString(400, QLatin1Char('x')));
 
         const QString name = home->path() + QStringLiteral("/walcownik.trk");
         prompts->saveNames.enqueue(name);
@@ -170,8 +170,8 @@ private slots:
                  QStringLiteral("mistrz"));
         QVERIFY(w->wizard().nextButton()->isEnabled());
         w->wizard().next();
-        QCOMPARE(w->stationPage()->Ed201()->text(), QStringLiteral("Walcownia"));
-        QCOMPARE(w->stationPage()->mm(213)->toPlainText().size(), 400);
+        QCOMPARE(w->wizard().page<StationPage>()->Ed201()->text(), QStringLiteral("Walcownia"));
+        QCOMPARE(w->wizard().page<StationPage>()->mm(213)->toPlainText().size(), 400);
         QVERIFY(w->document().IsSaved());
     }
 };

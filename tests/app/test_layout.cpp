@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
 
@@ -26,10 +28,16 @@ using namespace tarnik::testing;
 
 namespace {
 
-// Whether the widget's whole rectangle lies inside the window's client area.
-bool insideWindow(const QWidget* w, const QWidget* window) {
-    const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
-    return window->rect().contains(r);
+// Whether the widget's whole rectangle lies inside the page (which may scroll in the window).
+bool insidePage(const QWidget* w, const QWidget* page) {
+    const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
+    return page->rect().contains(r);
+}
+
+// The window, with its frame, within a 1280 x 720 screen.
+bool fitsSmallScreen(const QWidget* w) {
+    return w->frameGeometry().width() <= 1280 && w->frameGeometry().height() <= 720 &&
+           w->width() <= 1280 && w->height() <= 720;
 }
 
 // Text of a label or button that does not fit its widget.
@@ -80,10 +88,42 @@ private slots:
         w.reset();
     }
 
-    void windowIsFixedAndAtLeastItsDesignSize() {
+    void windowFitsASmallScreenAndMayBeResized() {
+        // At least the room of the design, at most what a 1280 x 720 screen holds.
         QVERIFY(w->centralWidget()->width() >= 779);
         QVERIFY(w->centralWidget()->height() >= 552);
-        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QVERIFY(fitsSmallScreen(w.get()));
+        QVERIFY(w->minimumWidth() <= 779 && w->minimumHeight() <= 552);
+        QVERIFY(w->maximumWidth() > 1280 && w->maximumHeight() > 720);
+        QVERIFY(!(w->windowFlags() & Qt::MSWindowsFixedSizeDialogHint));
+
+        // A larger window: every page takes the room it is given.
+        const QSize before = w->size();
+        w->resize(1260, 700);
+        QApplication::processEvents();
+        for (int i = 0; i < w->wizard().count(); ++i) {
+            w->wizard().showPage(i);
+            QApplication::processEvents();
+            auto* area =
+                qobject_cast<QScrollArea*>(w->wizard().page(i)->parentWidget()->parentWidget());
+            QVERIFY2(area, "every page lies in a scrolling area");
+            QCOMPARE(w->wizard().page(i)->width(), area->viewport()->width());
+        }
+        // A smaller one: the pages scroll instead of being cut off.
+        w->resize(w->minimumSize());
+        QApplication::processEvents();
+        for (int i = 0; i < w->wizard().count(); ++i) {
+            w->wizard().showPage(i);
+            QApplication::processEvents();
+            WizardPage* page = w->wizard().page(i);
+            auto* area = qobject_cast<QScrollArea*>(page->parentWidget()->parentWidget());
+            QVERIFY(page->height() >= page->minimumSizeHint().height());
+            if (page->height() > area->viewport()->height())
+                QVERIFY(area->verticalScrollBar()->maximum() > 0);
+        }
+        w->resize(before);
+        w->wizard().restart();
+        QApplication::processEvents();
     }
 
     void everyPageShowsItsTextWhole() {
@@ -93,10 +133,12 @@ private slots:
             w->wizard().showPage(i);
             QApplication::processEvents();
             WizardPage* page = w->wizard().page(i);
+            // Showing a page never grows the window.
+            QVERIFY(fitsSmallScreen(w.get()));
             for (QWidget* child : page->findChildren<QWidget*>()) {
                 if (!child->isVisible()) continue;
-                QVERIFY2(insideWindow(child, w.get()),
-                         qPrintable(QStringLiteral("page %1: %2 lies outside the window")
+                QVERIFY2(insidePage(child, page),
+                         qPrintable(QStringLiteral("page %1: %2 lies outside the page")
                                         .arg(i)
                                         .arg(child->objectName())));
                 const QString text = cutOff(child);

@@ -145,7 +145,7 @@ private slots:
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
 
-        QLineEdit* regon = w->generalDataPage()->EdtRegon();
+        QLineEdit* regon = w->wizard().page<GeneralDataPage>()->EdtRegon();
         regon->setFocus();
         QTest::keyClick(regon, Qt::Key_F1);
         HelpWindow* help = w->helpWindow();
@@ -156,17 +156,17 @@ private slots:
         // A spin box's inner editor has the focus: its box's topic counts.
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        w->generalDataPage()->EdtNr()->setFocus();
+        w->wizard().page<GeneralDataPage>()->EdtNr()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         QCOMPARE(help->currentTopic(), QStringLiteral("dane-ogolne.html#nr"));
 
         // A control without a number of its own: the page's topic.
-        w->generalDataPage()->EdtZaklad()->setFocus();
+        w->wizard().page<GeneralDataPage>()->EdtZaklad()->setFocus();
         w->showContextHelp();
         QCOMPARE(help->currentTopic(), QStringLiteral("dane-ogolne.html"));
 
         w->wizard().showPage(kPageWorkers);
-        w->workersPage()->countEdit(kJuveniles)->setFocus();
+        w->wizard().page<WorkersPage>()->countEdit(kJuveniles)->setFocus();
         w->showContextHelp();
         QCOMPARE(help->currentTopic(), QStringLiteral("pracownicy.html#liczba"));
 

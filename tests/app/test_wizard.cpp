@@ -13,7 +13,10 @@
 #include "document.h"
 #include "documentcommands.h"
 #include "pages/generaldatapage.h"
+#include "pages/personlistbox.h"
 #include "pages/workerspage.h"
+#include "pickerservice.h"
+#include "print/printcommand.h"
 #include "testsupport.h"
 #include "wizard.h"
 
@@ -29,7 +32,8 @@ class WizardTest : public QObject {
 
     Wizard& wiz() { return w->wizard(); }
     void nameTheEstablishment() {
-        QTest::keyClicks(w->generalDataPage()->EdtZaklad(), QStringLiteral("Zaklad"));
+        QTest::keyClicks(w->wizard().page<GeneralDataPage>()->EdtZaklad(),
+                         QStringLiteral("Zaklad"));
     }
 
 private slots:
@@ -77,14 +81,15 @@ private slots:
         QCOMPARE(wiz().currentIndex(), 0);
         QVERIFY(wiz().backButton()->isHidden());
         QVERIFY(!wiz().nextButton()->isEnabled());
-        QTest::keyClick(w->generalDataPage()->EdtZaklad(), Qt::Key_A);
+        QTest::keyClick(w->wizard().page<GeneralDataPage>()->EdtZaklad(), Qt::Key_A);
         QVERIFY(wiz().nextButton()->isEnabled());
-        QTest::keyClick(w->generalDataPage()->EdtZaklad(), Qt::Key_Backspace);
+        QTest::keyClick(w->wizard().page<GeneralDataPage>()->EdtZaklad(), Qt::Key_Backspace);
         QVERIFY(!wiz().nextButton()->isEnabled());
         // A name of two lines is a name; the model keeps its line break as CR LF.
-        QTest::keyClicks(w->generalDataPage()->EdtZaklad(), QStringLiteral("Huta"));
-        QTest::keyClick(w->generalDataPage()->EdtZaklad(), Qt::Key_Return);
-        QTest::keyClicks(w->generalDataPage()->EdtZaklad(), QStringLiteral("Oddzial 2"));
+        QTest::keyClicks(w->wizard().page<GeneralDataPage>()->EdtZaklad(), QStringLiteral("Huta"));
+        QTest::keyClick(w->wizard().page<GeneralDataPage>()->EdtZaklad(), Qt::Key_Return);
+        QTest::keyClicks(w->wizard().page<GeneralDataPage>()->EdtZaklad(),
+                         QStringLiteral("Oddzial 2"));
         QCOMPARE(w->document().assessment().EdtZaklad, std::string("Huta\r\nOddzial 2"));
         QTest::mouseClick(wiz().nextButton(), Qt::LeftButton);
         QCOMPARE(wiz().currentIndex(), 1);
@@ -110,12 +115,12 @@ private slots:
                               QStringLiteral("Proszę wprowadzić dane pracowników pracujących na "
                                              "ocenianym stanowisku, albo wpisać liczbę"),
                               QStringLiteral("pracowników zaliczonych do odpowiednich grup.")}));
-        WorkersPage* page = w->workersPage();
-        QVERIFY(wiz().blinker().isRunning());
+        WorkersPage* page = w->wizard().page<WorkersPage>();
+        QVERIFY(w->wizard().page<WorkersPage>()->blinker().isRunning());
         QVERIFY(page->newButton()->isHidden());
         QVERIFY(page->countsFrame()->isHidden());
         // Let it run out: it ends visible.
-        QTRY_VERIFY_WITH_TIMEOUT(!wiz().blinker().isRunning(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->wizard().page<WorkersPage>()->blinker().isRunning(), 5000);
         QVERIFY(!page->newButton()->isHidden());
         QVERIFY(!page->countsFrame()->isHidden());
 
@@ -129,8 +134,8 @@ private slots:
     }
 
     void blinkingSequence() {
-        Blinker& b = wiz().blinker();
-        QWidget* button = w->workersPage()->newButton();
+        Blinker& b = w->wizard().page<WorkersPage>()->blinker();
+        QWidget* button = w->wizard().page<WorkersPage>()->newButton();
         QCOMPARE(b.step(), 700);
         b.start();
         QVERIFY(button->isHidden());
@@ -159,7 +164,7 @@ private slots:
         while (b.isRunning())
             b.tick();
         QVERIFY(!button->isHidden());
-        QVERIFY(!w->workersPage()->countsFrame()->isHidden());
+        QVERIFY(!w->wizard().page<WorkersPage>()->countsFrame()->isHidden());
     }
 
     void measurementCardsMustAllBeDescribed() {
@@ -202,13 +207,59 @@ private slots:
         QVERIFY(wiz().backButton()->isHidden());
     }
 
-    void referenceListPageHidesBothButtons() {
-        wiz().showPage(kPageReferenceLists);
+    // The reference-list page stands in for the calling page: Back and Next are hidden while it
+    // is open and come back as they were; OK fills the fields of the list whose tab is selected.
+    void pickerHidesBothButtonsAndReturns() {
+        nameTheEstablishment();
+        PickerService& picker = w->picker();
+        // From page 0, where Back is hidden.
+        picker.open(wiz().page(kPageGeneralData), kRefResponsible);
+        QCOMPARE(wiz().currentIndex(), int(kPageReferenceLists));
         QVERIFY(wiz().backButton()->isHidden());
         QVERIFY(wiz().nextButton()->isHidden());
+        QVERIFY(!picker.flag());
+        picker.cancel();
+        QCOMPARE(wiz().currentIndex(), int(kPageGeneralData));
+        QVERIFY(wiz().backButton()->isHidden());
+        QVERIFY(!wiz().nextButton()->isHidden());
+
+        // From page 1 with both shown; OK with the establishments tab selected.
         wiz().showPage(kPageStation);
+        picker.open(wiz().page(kPageStation), kRefMethods);
+        picker.accept(kRefEstablishments, {"Huta Łabędy\r\nOddział 2", "123456785"});
+        QCOMPARE(wiz().currentIndex(), int(kPageStation));
         QVERIFY(!wiz().backButton()->isHidden());
         QVERIFY(!wiz().nextButton()->isHidden());
+        auto* general = wiz().page<GeneralDataPage>();
+        QCOMPARE(general->EdtZaklad()->toPlainText(), QStringLiteral("Huta Łabędy\nOddział 2"));
+        QCOMPARE(w->document().assessment().EdtZaklad, std::string("Huta Łabędy\r\nOddział 2"));
+        QCOMPARE(w->document().assessment().EdtRegon, std::string("123456785"));
+        QVERIFY(!w->document().IsSaved());
+
+        // A commission member goes into the edits of a new member: first name, surname,
+        // position from columns 1, 0, 2; Next of the page shown is left alone.
+        wiz().setNextEnabled(false);
+        picker.open(wiz().page(kPageStation), kRefCommission);
+        picker.accept(kRefCommission, {"Nowak", "Ewa", "Inspektor"});
+        QCOMPARE(general->commission()->firstNameEdit()->text(), QStringLiteral("Ewa"));
+        QCOMPARE(general->commission()->surnameEdit()->text(), QStringLiteral("Nowak"));
+        QCOMPARE(general->commission()->positionEdit()->text(), QStringLiteral("Inspektor"));
+        QVERIFY(!wiz().nextButton()->isEnabled());
+    }
+
+    // Printing walks the pages from the third one and comes back to it, Back and Next as they
+    // were; each page's show handler ran (the risk level page makes Next visible again).
+    void printWalkReturnsToThePageItStartedFrom() {
+        nameTheEstablishment();
+        wiz().next();
+        wiz().next();
+        QCOMPARE(wiz().currentIndex(), int(kPageTraining));
+        wiz().setNextVisible(false);
+        w->printCommand().preparePages();
+        QCOMPARE(wiz().currentIndex(), int(kPageTraining));
+        QVERIFY(!wiz().backButton()->isHidden());
+        QVERIFY(wiz().nextButton()->isHidden());
+        QVERIFY(wiz().nextButton()->isEnabled());
     }
 
     void newReturnsToTheFirstPage() {

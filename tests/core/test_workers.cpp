@@ -154,3 +154,17 @@ TEST(WorkerCounts, TypedCounts) {
     EXPECT_EQ(SE_pracownicy(a, kJuveniles, "-3"), std::optional<std::string>("0"));
     EXPECT_EQ(a.SE_razem, "5");
 }
+
+TEST(WorkerCounts, ForwardCheckNeedsAtLeastOneWorker) {
+    Assessment a(kAssessed);
+    EXPECT_TRUE(workersMissing(a));
+    SE_pracownicy(a, kJuveniles, "1");
+    EXPECT_FALSE(workersMissing(a));
+    // A total that is no number, or below one, counts as none.
+    a.SE_razem = "x";
+    EXPECT_TRUE(workersMissing(a));
+    a.SE_razem = "-2";
+    EXPECT_TRUE(workersMissing(a));
+    a.SE_razem = "0";
+    EXPECT_TRUE(workersMissing(a));
+}
