@@ -11,6 +11,8 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const ActionCancelled&) {
+        return false;
     } catch (const std::exception& e) {
         reportError(e);
         return false;

@@ -12,6 +12,13 @@ class QWidget;
 
 namespace tarnik {
 
+// Thrown by a step that has already told the user why the command cannot go on (a page whose
+// edit is incomplete and says so): the command stops there, and no error box follows.
+class ActionCancelled : public std::exception {
+public:
+    const char* what() const noexcept override { return "cancelled"; }
+};
+
 // Shows the error's text (title "Błąd").
 void reportError(const std::exception& e, QWidget* parent = nullptr);
 
@@ -20,6 +27,8 @@ template <class F> bool runGuarded(F&& f, QWidget* parent = nullptr) {
     try {
         std::forward<F>(f)();
         return true;
+    } catch (const ActionCancelled&) {
+        return false;
     } catch (const std::exception& e) {
         reportError(e, parent);
         return false;

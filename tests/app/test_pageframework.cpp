@@ -390,6 +390,11 @@ private slots:
         QVERIFY(prompts->messages().first().text.contains(QStringLiteral("chemiczne.txt")));
         wizard->next();
         QCOMPARE(wizard->currentIndex(), 2);
+
+        // A step that has told the user why it cannot go on stops the command without a box.
+        const int shown = prompts->messages().size();
+        QVERIFY(!runGuarded([] { throw ActionCancelled(); }));
+        QCOMPARE(prompts->messages().size(), shown);
     }
 };
 
