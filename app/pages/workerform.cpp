@@ -146,6 +146,10 @@ QDateEdit* WorkerForm::makeDate(DateField field, const char* name, QWidget* pare
     d->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
     d->setCalendarPopup(true);
     d->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    // Room for the longest month name; wider than that the field need not grow.
+    d->setMinimumWidth(d->fontMetrics().horizontalAdvance(QStringLiteral("30 października 2004")) +
+                       d->fontMetrics().height() * 3);
+    d->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     dates_[std::size_t(field)] = d;
     return d;
 }
@@ -177,10 +181,10 @@ QGroupBox* WorkerForm::buildExaminations() {
     g->addLayout(answers, 0, 1);
     QDateEdit* next = makeDate(kNextExamination, "DTP402", box);
     setHelpContext(next, 7790);
-    g->addWidget(buddyLabel(QStringLiteral("Data następn&ego badania:"), next, box), 1, 0);
-    g->addWidget(next, 1, 1);
+    g->addWidget(buddyLabel(QStringLiteral("Data następn&ego badania:"), next, box), 1, 0, 1, 2);
+    g->addWidget(next, 2, 0, 1, 2, Qt::AlignLeft);
     stBad_ = warningLabel("STBad", box);
-    g->addWidget(stBad_, 2, 0, 1, 2);
+    g->addWidget(stBad_, 3, 0, 1, 2);
     g->setColumnStretch(1, 1);
     return box;
 }
@@ -202,7 +206,7 @@ QGroupBox* WorkerForm::buildTrainings() {
                         {kFirstPeriodic, "pierwsze okresowe", kFirstPeriodicDate, "DTP403"},
                         {kFurtherPeriodic, "kolejne okresowe", kFurtherPeriodicDate, "DTP404"}};
     auto* dateHeading = new QLabel(QStringLiteral("data"), box);
-    g->addWidget(dateHeading, 0, 3);
+    g->addWidget(dateHeading, 0, 3, Qt::AlignHCenter);
     for (int r = 0; r < 4; ++r) {
         const Row& row = rows[r];
         const QString caption = QString::fromUtf8(row.caption);
@@ -220,8 +224,8 @@ QGroupBox* WorkerForm::buildTrainings() {
         }
     }
     stSzkol_ = warningLabel("STSzkol", box);
-    g->addWidget(stSzkol_, 5, 0, 1, 4);
-    g->setColumnStretch(3, 1);
+    g->addWidget(stSzkol_, 5, 0, 1, 5);
+    g->setColumnStretch(4, 1);
     return box;
 }
 

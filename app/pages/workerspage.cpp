@@ -66,9 +66,15 @@ WorkersPage::WorkersPage(PageContext& ctx, QWidget* parent)
     list_->setObjectName(QStringLiteral("ListaPrac"));
     list_->setAccessibleName(QStringLiteral("Lista pracowników"));
     list_->setModel(listModel_);
-    list_->setColumnWidth(WorkerListModel::kSurname, 110);
+    // The surname takes the room the list is given; the note needs no more than its words.
+    QHeaderView* header = list_->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(WorkerListModel::kSurname, QHeaderView::Stretch);
     list_->setColumnWidth(WorkerListModel::kFirstName, 80);
-    list_->setMinimumWidth(250);
+    list_->setColumnWidth(
+        WorkerListModel::kNote,
+        list_->fontMetrics().horizontalAdvance(QStringLiteral("badanie, szkolenie")) + 16);
+    list_->setMinimumWidth(240);
     list_->setMinimumHeight(list_->verticalHeader()->defaultSectionSize() * 5 +
                             list_->horizontalHeader()->sizeHint().height() + 4);
     list_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
