@@ -39,6 +39,8 @@ bench: deps $(BUILD)/CMakeCache.txt
 	@if cmake --build $(BUILD) --target help | grep -q tarnik_print_bench; then \
 		cmake --build $(BUILD) -j$(JOBS) --target tarnik_print_bench && \
 		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_print_bench; \
+		cmake --build $(BUILD) -j$(JOBS) --target tarnik_workers_bench && \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_workers_bench; \
 	fi
 
 format:

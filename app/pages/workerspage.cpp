@@ -120,6 +120,11 @@ WorkersPage::WorkersPage(PageContext& ctx, QWidget* parent)
     connect(newButton_, &QPushButton::clicked, this, guard([this] { Btn4NewClick(); }));
     connect(addButton_, &QPushButton::clicked, this, guard([this] { BTN4AddClick(); }));
     connect(removeButton_, &QPushButton::clicked, this, guard([this] { Btn4DelClick(); }));
+    // Enter in a text field of a new worker adds it, as "Dodaj" does.
+    for (QLineEdit* e : {form_->firstNameEdit(), form_->surnameEdit(), form_->positionEdit()})
+        connect(e, &QLineEdit::returnPressed, this, guard([this] {
+                    if (mode_ == WorkerEditorMode::New) BTN4AddClick();
+                }));
     PrOdswiezPrzyciski();
 }
 
@@ -324,7 +329,11 @@ void WorkersPage::Btn4NewClick() {
 }
 
 void WorkersPage::BTN4AddClick() {
-    if (PrDodajPrac()) PrPoczatekZaden();
+    if (PrDodajPrac()) {
+        PrPoczatekZaden();
+        // Ready for the next worker.
+        newButton_->setFocus(Qt::OtherFocusReason);
+    }
     updateWorkers();
 }
 

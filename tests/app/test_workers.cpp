@@ -135,6 +135,17 @@ private slots:
         QCOMPARE(a().ListaPrac.size(), std::size_t(1));
         QCOMPARE(a().ListaPrac[0].Ed401, std::string(" "));
         QCOMPARE(prompts->messages().size(), 1);
+        // Enter in a field of a new worker adds it; in a worker being edited it does not.
+        QTest::mouseClick(page()->newButton(), Qt::LeftButton);
+        type(QStringLiteral("Ewa"), QStringLiteral("Adamska"));
+        QTest::keyClick(form()->surnameEdit(), Qt::Key_Return);
+        QCOMPARE(a().ListaPrac.size(), std::size_t(2));
+        QCOMPARE(page()->editorMode(), WorkerEditorMode::None);
+        clickRow(0);
+        form()->positionEdit()->setText(QStringLiteral("kierowca"));
+        QTest::keyClick(form()->positionEdit(), Qt::Key_Return);
+        QCOMPARE(page()->editorMode(), WorkerEditorMode::Edit);
+        QCOMPARE(a().ListaPrac.size(), std::size_t(2));
     }
 
     void editingAndClickingAnotherSavesTheEdit() {
