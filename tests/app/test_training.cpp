@@ -1,6 +1,5 @@
 // The training scope page: its two radio groups with their items, the plan line in its two
-// forms, Next, and the choices reaching the document and the worker page's warnings.
-#include <QDateEdit>
+// forms, Next, and the choices reaching the document.
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -10,8 +9,6 @@
 #include "application.h"
 #include "document.h"
 #include "pages/trainingpage.h"
-#include "pages/workerform.h"
-#include "pages/workerspage.h"
 #include "testsupport.h"
 #include "wizard.h"
 
@@ -79,6 +76,10 @@ private slots:
         QVERIFY(page()->furtherItem(2)->isChecked());
         QCOMPARE(plan(), QStringLiteral("Plan szkoleń bhp przewiduje szkolenia co 24 miesięcy"));
         w->document().SetSaved(true);
+        // A click on the item already chosen changes nothing, yet gives the plan in years.
+        page()->furtherItem(2)->click();
+        QCOMPARE(plan(), QStringLiteral("Plan szkoleń bhp przewiduje szkolenia co 2 lata"));
+        QVERIFY(w->document().IsSaved());
         page()->furtherItem(3)->click();
         QCOMPARE(a().RG302.get(), 3);
         QCOMPARE(plan(), QStringLiteral("Plan szkoleń bhp przewiduje szkolenia co 3 lata"));
@@ -111,31 +112,6 @@ private slots:
         QVERIFY(page()->furtherItem(6)->isChecked());
         QCOMPARE(plan(), QStringLiteral("Plan szkoleń bhp przewiduje szkolenia co 72 miesięcy"));
         QVERIFY(w->document().IsSaved());
-    }
-
-    void thePlanReachesTheWorkerWarnings() {
-        a().DTPOcena = dayNumberFromCivil(2004, 6, 15);
-        w->wizard().showPage(kPageTraining);
-        // No first training needed: everybody's training is current.
-        page()->firstItem(0)->click();
-        w->wizard().showPage(kPageWorkers);
-        WorkersPage* workers = w->wizard().page<WorkersPage>();
-        WorkerForm* form = workers->form();
-        QTest::mouseClick(workers->newButton(), Qt::LeftButton);
-        form->noButton(WorkerForm::kFirstPeriodic)->click();
-        form->noButton(WorkerForm::kFurtherPeriodic)->click();
-        form->dateEdit(WorkerForm::kEmployment)->setDate(QDate(1990, 1, 1));
-        QVERIFY(form->trainingWarningLabel()->text().isEmpty());
-        // Within 6 months: long past.
-        w->wizard().showPage(kPageTraining);
-        page()->firstItem(1)->click();
-        w->wizard().showPage(kPageWorkers);
-        QTest::mouseClick(workers->newButton(), Qt::LeftButton);
-        form->noButton(WorkerForm::kFirstPeriodic)->click();
-        form->noButton(WorkerForm::kFurtherPeriodic)->click();
-        form->dateEdit(WorkerForm::kEmployment)->setDate(QDate(1990, 1, 1));
-        QCOMPARE(form->trainingWarningLabel()->text(),
-                 QStringLiteral("Uwaga: Szkolenie nieaktualne."));
     }
 };
 
