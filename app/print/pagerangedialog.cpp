@@ -45,7 +45,7 @@ TForm6::TForm6(std::function<void()> setUpPrinter, QWidget* parent)
     }
     auto* fromLabel = new QLabel(QStringLiteral("&od"), frame);
     fromLabel->setBuddy(edtFrom_);
-    auto* toLabel = new QLabel(QStringLiteral("d&o"), frame);
+    auto* toLabel = new QLabel(QStringLiteral("do"), frame);
     toLabel->setBuddy(edtTo_);
     edtFrom_->setAccessibleName(QStringLiteral("od"));
     edtTo_->setAccessibleName(QStringLiteral("do"));
