@@ -124,8 +124,10 @@ void PrintCommand::Drukuj1Click() {
         log(QStringLiteral("Drukowanie anulowane"));
         return;
     }
-    // A printer of the system, or a file the print dialog chose.
-    if (printer_.outputFormat() == QPrinter::NativeFormat && !systemHasPrinter()) {
+    // A printer of the system, or a file the print dialog chose. Without printers the toolkit
+    // falls back to a PDF without a file name, which prints nowhere.
+    const bool toFile = !printer_.outputFileName().isEmpty();
+    if (!toFile && (printer_.outputFormat() == QPrinter::PdfFormat || !systemHasPrinter())) {
         log(QStringLiteral("Drukowanie anulowane"));
         showMessage(window(), kTitleWarning,
                     QStringLiteral("W systemie nie ma drukarki. Ocenę można zapisać w pliku PDF "

@@ -24,6 +24,7 @@
 #include "print/pagerangedialog.h"
 #include "print/printcommand.h"
 #include "print/printprogress.h"
+#include "print/qtcanvas.h"
 #include "print/reportprinting.h"
 #include "testsupport.h"
 #include "wizard.h"
@@ -249,6 +250,19 @@ private slots:
         QCOMPARE(prompts->messages().first().title, kTitleError);
         QVERIFY(prompts->messages().first().text.contains(QStringLiteral("„dwa”")));
         QVERIFY(!QFile::exists(pdf));
+    }
+
+    // Without a printer the report goes nowhere: the user is told where to save it instead.
+    void withoutAPrinterTheUserIsToldToExport() {
+        if (systemHasPrinter()) QSKIP("this system has a printer");
+        print().printer().setOutputFileName(QString());
+        print().printer().setOutputFormat(QPrinter::NativeFormat);
+        onNextModal([](QWidget* modal) { qobject_cast<TForm6*>(modal)->printButton()->click(); });
+        print().run();
+        QCOMPARE(prompts->count(QStringLiteral("message")), 1);
+        QCOMPARE(prompts->messages().first().title, kTitleWarning);
+        QVERIFY(prompts->messages().first().text.contains(QStringLiteral("Eksportuj do PDF")));
+        QCOMPARE(print().progress().entries().last(), QStringLiteral("Drukowanie anulowane"));
     }
 
     void thePlatformDialogDecidesWhenItIsChosen() {
