@@ -37,10 +37,11 @@ bench: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS) --target tarnik_bench
 	./$(BUILD)/bin/tarnik_bench
 	@if cmake --build $(BUILD) --target help | grep -q tarnik_print_bench; then \
-		cmake --build $(BUILD) -j$(JOBS) --target tarnik_print_bench && \
-		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_print_bench; \
-		cmake --build $(BUILD) -j$(JOBS) --target tarnik_workers_bench && \
-		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_workers_bench; \
+		cmake --build $(BUILD) -j$(JOBS) --target tarnik_print_bench tarnik_workers_bench \
+			tarnik_report_bench && \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_print_bench && \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_workers_bench && \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_report_bench; \
 	fi
 
 format:

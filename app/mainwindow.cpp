@@ -70,6 +70,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     setCentralWidget(wizard_);
     picker_ = new PickerService(*wizard_, this);
     printCommand_ = new PrintCommand(*wizard_, this);
+    printCommand_->setDocument(document_, printOptions_, this);
     pageContext_ = std::make_unique<PageContext>(PageContext{
         document_, *wizard_, options_.programDir, referenceLists_, *picker_, *printCommand_});
     buildPages();
@@ -144,6 +145,8 @@ void MainWindow::buildMenu() {
     file->addSeparator();
     print_ = file->addAction(QStringLiteral("&Drukuj"));
     print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    preview_ = file->addAction(QStringLiteral("&Podgląd wydruku..."));
+    exportPdf_ = file->addAction(QStringLiteral("&Eksportuj do PDF..."));
     file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Koniec"));
 
@@ -159,15 +162,16 @@ void MainWindow::buildMenu() {
     // Commands other parts of the program bring: present, disabled, and saying so.
     for (QMenu* m : {file, props})
         m->setToolTipsVisible(true);
-    for (QAction* a : {print_, editor_}) {
-        a->setEnabled(false);
-        a->setToolTip(kNotYetWired);
-    }
+    editor_->setEnabled(false);
+    editor_->setToolTip(kNotYetWired);
 
     connect(newAct, &QAction::triggered, this, guarded([this] { commands_->New(); }));
     connect(open, &QAction::triggered, this, guarded([this] { commands_->Open(); }));
     connect(save, &QAction::triggered, this, guarded([this] { commands_->Save(); }));
     connect(saveAs, &QAction::triggered, this, guarded([this] { commands_->SaveAs(); }));
+    connect(print_, &QAction::triggered, printCommand_, &PrintCommand::run);
+    connect(preview_, &QAction::triggered, printCommand_, &PrintCommand::preview);
+    connect(exportPdf_, &QAction::triggered, printCommand_, &PrintCommand::exportPdf);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(options_action_, &QAction::triggered, this, guarded([this] { showOptions(); }));
     connect(contents, &QAction::triggered, this, [this] { helpWindow()->showContents(); });

@@ -64,9 +64,11 @@ public:
     // F1: the help topic of the focused control (or of the page it lies on).
     void showContextHelp();
 
-    // Menu items whose commands other parts of the program provide; they stay disabled until
-    // connected and enabled.
+    // The print commands of the "Plik" menu: "Drukuj", "Podgląd wydruku...", "Eksportuj do
+    // PDF...". Items whose commands are still to come stay disabled.
     QAction* printAction() const { return print_; }
+    QAction* previewAction() const { return preview_; }
+    QAction* exportPdfAction() const { return exportPdf_; }
     QAction* optionsAction() const { return options_action_; }
 
     // The print options, loaded from the settings store at start-up.
@@ -102,6 +104,8 @@ private:
     HelpWindow* help_ = nullptr;
     AboutWindow* about_ = nullptr;
     QAction* print_ = nullptr;
+    QAction* preview_ = nullptr;
+    QAction* exportPdf_ = nullptr;
     QAction* options_action_ = nullptr;
     QAction* editor_ = nullptr;
     bool shownOnce_ = false;

@@ -44,12 +44,21 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
         return run(parent, title, filter, QFileDialog::AcceptSave);
     }
+    QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& suggested) override {
+        return run(parent, title, filter, QFileDialog::AcceptSave, suggested);
+    }
 
 private:
     QString run(QWidget* parent, const QString& title, const QString& filter,
-                QFileDialog::AcceptMode mode) {
+                QFileDialog::AcceptMode mode, const QString& suggested = {}) {
         QFileDialog dialog(parent, title, lastFolder_, qtFileFilter(filter));
         dialog.setAcceptMode(mode);
+        if (!suggested.isEmpty()) {
+            const QFileInfo info(suggested);
+            dialog.setDirectory(info.absolutePath());
+            dialog.selectFile(info.fileName());
+        }
         // Open accepts a name that does not exist: the program itself says so.
         dialog.setFileMode(QFileDialog::AnyFile);
         if (dialog.exec() != QDialog::Accepted) return {};

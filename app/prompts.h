@@ -30,6 +30,12 @@ public:
     // `filter` is in the form "opis|wzorzec|opis|wzorzec".
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // The same, offering `suggested` (a full path): its name to accept and its folder to look in.
+    virtual QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& suggested) {
+        Q_UNUSED(suggested);
+        return saveFileName(parent, title, filter);
+    }
 };
 
 // The ones in use: the platform's unless a test has installed its own.

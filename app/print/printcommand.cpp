@@ -1,14 +1,225 @@
 #include "print/printcommand.h"
 
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QStandardPaths>
+#include <stdexcept>
+
+#include "document.h"
+#include "errorhandler.h"
+#include "print/pagerangedialog.h"
+#include "print/printoptions.h"
+#include "print/printprogress.h"
+#include "print/qtcanvas.h"
+#include "print/reportprinting.h"
+#include "prompts.h"
 #include "wizard.h"
 
 namespace tarnik {
 
-PrintCommand::PrintCommand(Wizard& wizard, QObject* parent) : QObject(parent), wizard_(wizard) {}
+namespace {
+
+const QString kDashes35 = QStringLiteral("-----------------------------------");
+const QString kPdfFilter = QStringLiteral("pliki PDF (*.pdf)|*.pdf|wszystkie pliki|*.*");
+
+} // namespace
+
+PrintCommand::PrintCommand(Wizard& wizard, QObject* parent) : QObject(parent), wizard_(wizard) {
+    printer_.setCollateCopies(true);
+    printer_.setFromTo(1, 1000);
+}
+
+PrintCommand::~PrintCommand() = default;
+
+void PrintCommand::setDocument(Document& document, PrintOptions& options, QWidget* window) {
+    document_ = &document;
+    options_ = &options;
+    window_ = window;
+}
+
+QWidget* PrintCommand::window() const {
+    return window_ ? window_ : wizard_.window();
+}
+
+void PrintCommand::requireDocument() const {
+    if (!document_ || !options_)
+        throw std::logic_error("the print command has no document to print");
+}
+
+TPrintPrg& PrintCommand::progress() const {
+    if (!progress_) progress_ = new TPrintPrg(window());
+    return *progress_;
+}
+
+void PrintCommand::log(const QString& line) {
+    progress().append(line);
+}
+
+void PrintCommand::startProgress() {
+    progress().clear();
+    if (options_->cbPostep()) progress().showProgress();
+}
 
 void PrintCommand::preparePages() {
     wizard_.storePendingEdit();
     wizard_.walkPages();
+}
+
+void PrintCommand::walkLogged() {
+    log(kDashes35);
+    log(QStringLiteral("Rozpoczynam przygotowanie dokumentu do drukowania\r\n"));
+    log(QStringLiteral("Przeglądanie kolejnych stron\r\n"));
+    preparePages();
+    log(QStringLiteral("Przeglądanie stron zakończone\r\n"));
+}
+
+void PrintCommand::run() {
+    runGuarded([this] { Drukuj1Click(); }, window());
+}
+
+void PrintCommand::preview() {
+    runGuarded([this] { previewReport(); }, window());
+}
+
+void PrintCommand::exportPdf() {
+    runGuarded([this] { exportReportPdf(); }, window());
+}
+
+void PrintCommand::showPageSetup() {
+    QPageSetupDialog dialog(&printer_, window());
+    dialog.exec();
+}
+
+bool PrintCommand::askForRange(PrintRange& range) {
+    log(QStringLiteral("Otwieram okienko opcji drukowania\r\n"));
+    if (options_->cbStandard()) {
+        QPrintDialog dialog(&printer_, window());
+        dialog.setMinMax(1, 1000);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        range = printer_.printRange() == QPrinter::PageRange
+                    ? PrintRange::pages(printer_.fromPage(), printer_.toPage())
+                    : PrintRange::all();
+        return true;
+    }
+    TForm6 dialog([this] { showPageSetup(); }, window());
+    if (!dialog.Execute()) return false;
+    range = dialog.range();
+    return true;
+}
+
+void PrintCommand::Drukuj1Click() {
+    requireDocument();
+    startProgress();
+    log(kDashes35);
+    log(QStringLiteral("Wybrano polecenie drukowania\r\n"));
+    PrintRange range;
+    if (!askForRange(range)) {
+        log(QStringLiteral("Drukowanie anulowane"));
+        return;
+    }
+    // A printer of the system, or a file the print dialog chose. Without printers the toolkit
+    // falls back to a PDF without a file name, which prints nowhere.
+    const bool toFile = !printer_.outputFileName().isEmpty();
+    if (!toFile && (printer_.outputFormat() == QPrinter::PdfFormat || !systemHasPrinter())) {
+        log(QStringLiteral("Drukowanie anulowane"));
+        showMessage(window(), kTitleWarning,
+                    QStringLiteral("W systemie nie ma drukarki. Ocenę można zapisać w pliku PDF "
+                                   "poleceniem \"Plik\" - \"Eksportuj do PDF...\"."));
+        return;
+    }
+    walkLogged();
+    const ReportResult result = DrukujWszystko(range);
+    if (!result.ok) {
+        showMessage(window(), kTitleError,
+                    QStringLiteral("Drukowanie nie powiodło się: drukarka lub plik wydruku są "
+                                   "niedostępne."));
+    } else if (result.pagesPrinted == 0) {
+        showMessage(window(), kTitleAssessment, noPagesInRangeMessage(range, result.pageCount));
+    }
+}
+
+ReportInput PrintCommand::reportInput() {
+    requireDocument();
+    ReportInput in(document_->assessment(), document_->evaluation(), *options_);
+    in.chart1 = chartProportions(window(), QStringLiteral("Chart1"));
+    in.chart2 = chartProportions(window(), QStringLiteral("Chart2"));
+    in.log = [this](const std::string& line) { log(QString::fromStdString(line)); };
+    in.showProgress = [this] { progress().showProgress(); };
+    const std::string& station = document_->assessment().EdtStanowisko;
+    in.jobTitle = station.empty() ? "Tarnik" : "Tarnik - " + station;
+    return in;
+}
+
+ReportResult PrintCommand::DrukujWszystko(const PrintRange& range) {
+    QtPrinterCanvas canvas(printer_);
+    const ReportResult result = BuildReport(canvas, reportInput(), range);
+    afterReport(result);
+    return result;
+}
+
+void PrintCommand::afterReport(const ReportResult& result) {
+    // Tidying the acquaintance list changes its text, which counts as an edit; dropping empty
+    // plan rows does not.
+    if (result.cleanUps.acquaintanceChanged) document_->markChanged();
+    if ((result.cleanUps.acquaintanceChanged || result.cleanUps.planChanged) &&
+        wizard_.currentPage())
+        wizard_.currentPage()->enter(PageReason::PrintWalk);
+}
+
+void PrintCommand::previewReport() {
+    requireDocument();
+    startProgress();
+    log(kDashes35);
+    log(QStringLiteral("Wybrano podgląd wydruku\r\n"));
+    walkLogged();
+    QPrintPreviewDialog dialog(&printer_, window());
+    dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        runGuarded(
+            [&] {
+                QtPrinterCanvas canvas(*target);
+                afterReport(BuildReport(canvas, reportInput(), PrintRange::all()));
+            },
+            window());
+    });
+    dialog.exec();
+}
+
+void PrintCommand::exportReportPdf() {
+    requireDocument();
+    const QString fallback = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested =
+        suggestedPdfName(QString::fromStdString(document_->assessment().EdtStanowisko),
+                         document_->CurrentFileName(), fallback);
+    QString chosen = fileDialogs().saveFileNameAt(window(), QStringLiteral("Eksportuj do PDF"),
+                                                  kPdfFilter, suggested);
+    if (chosen.isEmpty()) return;
+    if (QFileInfo(chosen).suffix().isEmpty() && !chosen.endsWith(QLatin1Char('.')))
+        chosen += QStringLiteral(".pdf");
+    const QString target = QFileInfo(chosen).absoluteFilePath();
+    if (!document_->CurrentFileName().isEmpty() &&
+        QFileInfo(document_->CurrentFileName()).absoluteFilePath() == target) {
+        showMessage(window(), kTitleWarning,
+                    QStringLiteral("Plik PDF nie może zastąpić pliku oceny."));
+        return;
+    }
+
+    startProgress();
+    log(kDashes35);
+    log(QStringLiteral("Wybrano eksport do pliku PDF\r\n"));
+    walkLogged();
+    const ReportResult result = writeReportPdf(target, reportInput());
+    afterReport(result);
+    log(QStringLiteral("Zapisano plik ") + target);
+    showMessage(window(), kTitleAssessment,
+                QStringLiteral("Ocenę zapisano w pliku PDF:\r\n%1").arg(target));
 }
 
 } // namespace tarnik

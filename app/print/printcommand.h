@@ -1,25 +1,95 @@
 #pragma once
-// The print command of the menu "Drukuj" and of the button "Drukuj Ocenę". Before the report is
-// built, the page being edited stores what it holds, and the wizard walks through its pages so
-// that every page's show handler brings its computed values up to date.
+// The print command of the menu "Drukuj" and of the button "Drukuj Ocenę", with the print
+// preview and the export to PDF, which build the same report.
+//
+// Printing (Drukuj1Click): the progress window is cleared (and shown when the options ask for
+// it), the page range is asked for in the platform print dialog or in the program's own
+// "Drukuj" dialog, the page being edited stores what it holds and the wizard walks through its
+// pages so that every page's show handler brings its computed values up to date, then the report
+// is laid out and the chosen pages are printed. Cancelling a dialog logs "Drukowanie anulowane"
+// and builds nothing.
 #include <QObject>
+#include <QPrinter>
+#include <QString>
+
+#include "print/drukowanie.h"
+#include "print/report.h"
+
+class QWidget;
 
 namespace tarnik {
 
+class Document;
+class PrintOptions;
+class TPrintPrg;
 class Wizard;
 
 class PrintCommand : public QObject {
     Q_OBJECT
 public:
     explicit PrintCommand(Wizard& wizard, QObject* parent = nullptr);
+    ~PrintCommand() override;
+
+    // The document to print, the options that steer it and the window its dialogs belong to.
+    // Printing needs them; walking the pages does not.
+    void setDocument(Document& document, PrintOptions& options, QWidget* window);
 
     // The pending edit of the pages is stored, then every page after the active one and then
     // the first is shown once, and the wizard returns to the page it started from with Back and
     // Next as they were. Throws when the pending edit cannot be stored; nothing is walked then.
     void preparePages();
 
+    // The commands, each under the general error handler: an error is shown and the command
+    // stops where it arose.
+public slots:
+    // "Drukuj" (Ctrl+P) and "Drukuj Ocenę".
+    void run();
+    // "Podgląd wydruku...": the report in the platform's print preview, from where it can be
+    // printed too.
+    void preview();
+    // "Eksportuj do PDF...": the report into a PDF file chosen by the user.
+    void exportPdf();
+
+public:
+    // The same, letting errors through to the caller.
+    void Drukuj1Click();
+    void previewReport();
+    void exportReportPdf();
+
+    // DrukujWszystko: lays the report out and prints the range on the printer; the clean-ups
+    // reach the page the user sees.
+    ReportResult DrukujWszystko(const PrintRange& range);
+
+    // The printer of the print dialog and the printer-setup dialog; its settings stay for the
+    // next print.
+    QPrinter& printer() { return printer_; }
+    TPrintPrg& progress() const;
+    // The printer-setup dialog ("Ustawienia...").
+    void showPageSetup();
+
+    // The report's input as the document stands, with the charts' proportions on screen.
+    ReportInput reportInput();
+
 private:
+    void log(const QString& line);
+    // Clears the progress window and shows it when the options ask for it.
+    void startProgress();
+    // Asks for the page range (steps 2 to 4 of the print command). False when cancelled.
+    bool askForRange(PrintRange& range);
+    // The walk, logged.
+    void walkLogged();
+    // After a report was laid out: the clean-ups count as changes where their controls say so,
+    // and the page on screen shows them.
+    void afterReport(const ReportResult& result);
+    void requireDocument() const;
+    QWidget* window() const;
+
     Wizard& wizard_;
+    Document* document_ = nullptr;
+    PrintOptions* options_ = nullptr;
+    QWidget* window_ = nullptr;
+    QPrinter printer_{QPrinter::HighResolution};
+    mutable TPrintPrg* progress_ = nullptr; // made when first needed
 };
 
 } // namespace tarnik

@@ -37,6 +37,12 @@ QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QStr
     return saveNames.isEmpty() ? QString() : saveNames.dequeue();
 }
 
+QString ScriptedPrompts::saveFileNameAt(QWidget* parent, const QString& title,
+                                        const QString& filter, const QString& suggested) {
+    suggestedNames << suggested;
+    return saveFileName(parent, title, filter);
+}
+
 QList<ScriptedPrompts::Shown> ScriptedPrompts::messages() const {
     QList<Shown> out;
     for (const Shown& s : shown)

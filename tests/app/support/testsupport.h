@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -31,11 +32,15 @@ public:
     QQueue<QString> openNames; // for openFileName(): empty = cancelled
     QQueue<QString> saveNames; // for saveFileName(): empty = cancelled
     QList<Shown> shown;
+    // The names offered by saveFileNameAt(), in order.
+    QStringList suggestedNames;
 
     void message(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& suggested) override;
 
     // Only the messages (kind "message"), in order.
     QList<Shown> messages() const;

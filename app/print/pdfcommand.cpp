@@ -1,0 +1,46 @@
+#include "print/pdfcommand.h"
+
+#include <QFileInfo>
+#include <exception>
+
+#include "evaluation/refresh.h"
+#include "model/convert.h"
+#include "model/errors.h"
+#include "pathutil.h"
+#include "print/reportprinting.h"
+
+namespace tarnik {
+
+PdfCommandResult exportAssessmentPdf(const QString& in, const QString& out, const PrintRange& range,
+                                     const SettingsStore& store) {
+    // The report goes next to the assessment, never over it.
+    const QFileInfo source(in);
+    const QFileInfo target(out);
+    if (source.exists() && target.exists() &&
+        source.canonicalFilePath() == target.canonicalFilePath())
+        return {1, "Plik PDF nie może zastąpić pliku oceny."};
+
+    Assessment a;
+    a.questions.clear();
+    if (auto failure = openForCommandLine(toPath(in), a)) return {1, std::move(*failure)};
+    Evaluation e;
+    e.afterDocumentLoaded(a);
+    refreshEvaluation(a, e);
+
+    PrintOptions options;
+    options.WczytajOpcjeZRejestru(store);
+    e.Chart1.setFontFace(options.fontFace());
+    e.Chart2.setFontFace(options.fontFace());
+    ReportInput input(a, e, options);
+    input.jobTitle = a.EdtStanowisko.empty() ? "Tarnik" : a.EdtStanowisko;
+    try {
+        const ReportResult r = writeReportPdf(out, input, range);
+        if (r.pagesPrinted == 0)
+            return {1, noPagesInRangeMessage(range, r.pageCount).toStdString()};
+    } catch (const std::exception& error) {
+        return {1, oneLine(error.what())};
+    }
+    return {0, {}};
+}
+
+} // namespace tarnik

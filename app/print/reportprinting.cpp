@@ -1,0 +1,89 @@
+#include "print/reportprinting.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QWidget>
+#include <stdexcept>
+
+#include "model/textfile.h"
+#include "pathutil.h"
+
+namespace tarnik {
+
+PdfWriterCanvas::PdfWriterCanvas(QPdfWriter& writer) : QtCanvas(writer), writer_(writer) {}
+
+void PdfWriterCanvas::prepareJob(const std::string& title) {
+    writer_.setTitle(QString::fromStdString(title));
+}
+
+bool PdfWriterCanvas::startSheet() {
+    return writer_.newPage();
+}
+
+ChartProportions chartProportions(const QWidget* window, const QString& name) {
+    const QWidget* chart = window ? window->findChild<QWidget*>(name) : nullptr;
+    // A widget that was never shown has not been laid out: its size says nothing.
+    if (!chart || !chart->testAttribute(Qt::WA_WState_Polished)) return kChartDesignSize;
+    const ChartProportions p{chart->width(), chart->height()};
+    return p.valid() ? p : kChartDesignSize;
+}
+
+PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
+    PdfReport out;
+    QBuffer buffer(&out.bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        throw std::runtime_error("Nie można przygotować dokumentu PDF.");
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        writer.setCreator(QStringLiteral("Tarnik"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+        PdfWriterCanvas canvas(writer);
+        out.result = BuildReport(canvas, in, range);
+    }
+    buffer.close();
+    if (out.result.pagesPrinted > 0 && out.bytes.isEmpty()) out.result.ok = false;
+    return out;
+}
+
+ReportResult writeReportPdf(const QString& path, const ReportInput& in, const PrintRange& range) {
+    const PdfReport pdf = renderReportPdf(in, range);
+    if (pdf.result.pagesPrinted == 0) return pdf.result;
+    if (!pdf.result.ok) throw std::runtime_error("Nie można przygotować dokumentu PDF.");
+    writeFileAtomically(toPath(path),
+                        std::string_view(pdf.bytes.constData(), std::size_t(pdf.bytes.size())));
+    return pdf.result;
+}
+
+QString noPagesInRangeMessage(const PrintRange& range, int pageCount) {
+    return QStringLiteral("Zakres stron od %1 do %2 nie obejmuje żadnej strony wydruku "
+                          "(liczba stron wydruku: %3).")
+        .arg(range.from)
+        .arg(range.to)
+        .arg(pageCount);
+}
+
+QString suggestedPdfName(const QString& station, const QString& assessmentFile,
+                         const QString& fallbackFolder) {
+    QString base;
+    for (const QChar c : station.trimmed()) {
+        // Characters no file system takes in a name, and control characters, become "_".
+        const bool bad = c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c);
+        base += bad ? QLatin1Char('_') : c;
+    }
+    base = base.trimmed();
+    while (base.endsWith(QLatin1Char('.')))
+        base.chop(1);
+    if (base.isEmpty() && !assessmentFile.isEmpty())
+        base = QFileInfo(assessmentFile).completeBaseName();
+    if (base.isEmpty()) base = QStringLiteral("ocena");
+    const QString folder =
+        assessmentFile.isEmpty() ? fallbackFolder : QFileInfo(assessmentFile).absolutePath();
+    return QDir(folder).filePath(base + QStringLiteral(".pdf"));
+}
+
+} // namespace tarnik

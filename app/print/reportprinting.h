@@ -1,0 +1,57 @@
+#pragma once
+// The report on Qt's devices: into a PDF file written whole or not at all, with the pictures in
+// the proportions of the charts on screen, and the name a PDF of the assessment is offered.
+#include <QByteArray>
+#include <QPdfWriter>
+#include <QString>
+
+#include "print/qtcanvas.h"
+#include "print/report.h"
+
+class QWidget;
+
+namespace tarnik {
+
+// The layout model's canvas on a PDF writer, a sheet per page.
+class PdfWriterCanvas : public QtCanvas {
+public:
+    explicit PdfWriterCanvas(QPdfWriter& writer);
+
+protected:
+    void prepareJob(const std::string& title) override;
+    bool startSheet() override;
+
+private:
+    QPdfWriter& writer_;
+};
+
+// The proportions of the chart widget named `name` ("Chart1", "Chart2") in `window`, as it was
+// last laid out on screen; the design size when the window has no such chart or it was never
+// shown.
+ChartProportions chartProportions(const QWidget* window, const QString& name);
+
+// The report laid out and printed into PDF bytes (A4, 600 dpi). `result.ok` is false when the
+// PDF could not be produced.
+struct PdfReport {
+    QByteArray bytes;
+    ReportResult result;
+};
+PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range);
+
+// Writes the report into the PDF file: through a temporary file in the same folder that then
+// replaces the target, so that a failure leaves no half-written file (and an older file whole).
+// Nothing is written when the range holds no page of the report. Throws FileError when the file
+// cannot be written, and a plain runtime_error when the PDF cannot be produced.
+ReportResult writeReportPdf(const QString& path, const ReportInput& in,
+                            const PrintRange& range = PrintRange::all());
+
+// The message of a range that holds no page of a report of `pageCount` pages.
+QString noPagesInRangeMessage(const PrintRange& range, int pageCount);
+
+// The file name a PDF of the assessment is offered under: the station's name made safe for a
+// file name (the assessment file's own name when the station has none, else "ocena"), with
+// ".pdf", in the folder of the assessment file, or in `fallbackFolder` for an untitled one.
+QString suggestedPdfName(const QString& station, const QString& assessmentFile,
+                         const QString& fallbackFolder);
+
+} // namespace tarnik
