@@ -59,7 +59,6 @@ TEST(ReferencePicking, TheOnlyEntryIsEmptiedAndNoLongerWritten) {
     removeReferenceRow(lists[kRefMethods], 0);
     EXPECT_EQ(lists[kRefMethods].rowCount(), 1u);
     EXPECT_EQ(lists[kRefMethods].cell(0, 0), "");
-    EXPECT_EQ(referenceListLines(lists),
-              (Cells{"[ZAKLADY]", "[OSOBYODP]", "[KOMISJA]", "[CZYNNIKI]", "[WYKONAWCY]",
-                     "[METODY]"}));
+    EXPECT_EQ(referenceListLines(lists), (Cells{"[ZAKLADY]", "[OSOBYODP]", "[KOMISJA]",
+                                                "[CZYNNIKI]", "[WYKONAWCY]", "[METODY]"}));
 }
