@@ -2,6 +2,7 @@
 // and the keyboard and mouse handling are in alignedgridediting.cpp.
 #include "grid/alignedgrid.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -27,8 +28,10 @@ QFont qtFont(const GridFont& f, const QFont& base) {
         if (QFontDatabase::hasFamily(face)) out.setFamily(face);
     }
     // A negative height is the character height in pixels of a 96-dpi screen.
-    if (f.height < 0) out.setPointSizeF(-f.height * 72.0 / 96.0);
-    else if (f.height > 0) out.setPointSizeF(f.height * 0.8 * 72.0 / 96.0);
+    if (f.height < 0)
+        out.setPointSizeF(-f.height * 72.0 / 96.0);
+    else if (f.height > 0)
+        out.setPointSizeF(f.height * 0.8 * 72.0 / 96.0);
     out.setBold(f.bold);
     out.setItalic(f.italic);
     out.setUnderline(f.underline);
@@ -50,10 +53,15 @@ TAlignedGrid::TAlignedGrid(QWidget* parent) : QTableView(parent) {
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // The corner between the two caption bars does nothing; it is named all the same.
+    for (QAbstractButton* b : findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly))
+        b->setAccessibleName(QStringLiteral("Narożnik tabeli"));
     viewport()->setMouseTracking(true);
     colHeader_->setMinimumSectionSize(4);
     rowHeader_->setMinimumSectionSize(4);
     colHeader_->setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+    colHeader_->setVisible(cells_.fixedRows() > 0);
+    rowHeader_->setVisible(cells_.fixedCols() > 0);
 
     fixedColor_ = palette().color(QPalette::Button);
     selectedCellColor_ = palette().color(QPalette::Active, QPalette::Highlight);
@@ -66,7 +74,10 @@ TAlignedGrid::TAlignedGrid(QWidget* parent) : QTableView(parent) {
 }
 
 TAlignedGrid::~TAlignedGrid() {
-    // The model must not hear from the cells after the view is gone.
+    // An open edit ends with the grid, without events; the model must not hear from the cells
+    // after the view is gone.
+    onValidateEdit_ = nullptr;
+    dropEditor();
     cells_.setObserver(nullptr);
 }
 
@@ -117,8 +128,7 @@ int TAlignedGrid::InsertRow(int row) {
 }
 
 bool TAlignedGrid::RemoveRow(int row) {
-    if (isEditing() && editedCell().second == row &&
-        cells_.rowCount() - cells_.fixedRows() > 1)
+    if (isEditing() && editedCell().second == row && cells_.rowCount() - cells_.fixedRows() > 1)
         dropEditor();
     return cells_.RemoveRow(row);
 }
@@ -131,8 +141,10 @@ int TAlignedGrid::InsertCol(int col) {
 
 void TAlignedGrid::setColWidth(int col, int width) {
     const int c = col - fixedCols();
-    if (c >= 0) setColumnWidth(c, width);
-    else verticalHeader()->setFixedWidth(width);
+    if (c >= 0)
+        setColumnWidth(c, width);
+    else
+        verticalHeader()->setFixedWidth(width);
     adjustLastColumn();
 }
 
@@ -147,8 +159,10 @@ void TAlignedGrid::setDefaultRowHeight(int height) {
 
 void TAlignedGrid::setGridRowHeight(int row, int height) {
     const int r = row - fixedRows();
-    if (r >= 0) setRowHeight(r, height);
-    else horizontalHeader()->setFixedHeight(height);
+    if (r >= 0)
+        setRowHeight(r, height);
+    else
+        horizontalHeader()->setFixedHeight(height);
 }
 
 int TAlignedGrid::gridRowHeight(int row) const {
@@ -296,9 +310,9 @@ void TAlignedGrid::applyOptions() {
     // Whole rows are selected when the current row is; a cell grid selects its current cell.
     const QModelIndex cur = currentIndex();
     if (cur.isValid() && selectionModel()) {
-        selectionModel()->select(cur, QItemSelectionModel::ClearAndSelect |
-                                          (rows ? QItemSelectionModel::Rows
-                                                : QItemSelectionModel::NoUpdate));
+        selectionModel()->select(
+            cur, QItemSelectionModel::ClearAndSelect |
+                     (rows ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate));
     }
     viewport()->update();
     if (editing) showEditorIfWanted();
@@ -326,17 +340,16 @@ CellLook TAlignedGrid::look(int col, int row, bool selected) const {
     out.wordwrap = rc.wordwrap;
     const QFont base = rc.fixed ? fixedFont_ : font();
     out.font = rc.font ? qtFont(*rc.font, base) : base;
-    const QColor plainText =
-        palette().color(rc.fixed ? QPalette::ButtonText : QPalette::Text);
+    const QColor plainText = palette().color(rc.fixed ? QPalette::ButtonText : QPalette::Text);
     out.text = rc.font && rc.font->colour ? qtColour(*rc.font->colour) : plainText;
-    out.background = rc.brush ? qtColour(*rc.brush)
-                              : (rc.fixed ? fixedColor_ : palette().color(QPalette::Base));
+    out.background =
+        rc.brush ? qtColour(*rc.brush) : (rc.fixed ? fixedColor_ : palette().color(QPalette::Base));
     if (selected) {
         out.background = rc.selectedBrush ? qtColour(*rc.selectedBrush) : selectedCellColor_;
         if (rc.selectedFont) {
             out.font = qtFont(*rc.selectedFont, base);
-            out.text = rc.selectedFont->colour ? qtColour(*rc.selectedFont->colour)
-                                               : selectedFontColor_;
+            out.text =
+                rc.selectedFont->colour ? qtColour(*rc.selectedFont->colour) : selectedFontColor_;
         } else {
             out.text = selectedFontColor_;
         }
@@ -357,9 +370,9 @@ int TAlignedGrid::currentRow() const {
 void TAlignedGrid::setCurrentCell(int col, int row) {
     const QModelIndex i = indexOf(col, row);
     if (!i.isValid()) return;
-    const auto flags = QItemSelectionModel::ClearAndSelect |
-                       ((options_ & RowSelect) ? QItemSelectionModel::Rows
-                                               : QItemSelectionModel::NoUpdate);
+    const auto flags =
+        QItemSelectionModel::ClearAndSelect |
+        ((options_ & RowSelect) ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate);
     selectionModel()->setCurrentIndex(i, flags);
     scrollTo(i);
 }

@@ -109,9 +109,9 @@ void TAlignedGrid::editEnded(int col, int row, EndReason reason) {
         walkFrom(col, row, oppositeDirection(nextCellTab_), afterLastCellTab_, true);
         return;
     default:
-        // The edit ended because the focus or the current cell moved: a mouse click goes on
-        // to set the new current cell first, and the editor opens there.
-        QTimer::singleShot(0, this, [this] { showEditorIfWanted(); });
+        // The edit ended because the current cell moved (the editor opens there) or the focus
+        // left the grid (it opens when the focus comes back).
+        showEditorIfWanted();
         return;
     }
 }
@@ -201,6 +201,10 @@ void TAlignedGrid::currentChanged(const QModelIndex& current, const QModelIndex&
 
 void TAlignedGrid::focusInEvent(QFocusEvent* e) {
     QTableView::focusInEvent(e);
+    if (isEditing()) {
+        editor_->setFocus(e->reason());
+        return;
+    }
     showEditorIfWanted();
 }
 
@@ -279,8 +283,10 @@ void TAlignedGrid::mouseMoveEvent(QMouseEvent* e) {
         return;
     }
     if (e->buttons() == Qt::NoButton) {
-        if (rowBorderAt(p) >= 0) viewport()->setCursor(Qt::SplitVCursor);
-        else viewport()->unsetCursor();
+        if (rowBorderAt(p) >= 0)
+            viewport()->setCursor(Qt::SplitVCursor);
+        else
+            viewport()->unsetCursor();
     }
     QTableView::mouseMoveEvent(e);
 }

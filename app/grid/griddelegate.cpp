@@ -54,7 +54,7 @@ GridCellEditor::GridCellEditor(TAlignedGrid* grid, bool multiline, QWidget* pare
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    document()->setDocumentMargin(1);
+    document()->setDocumentMargin(2);
 }
 
 void GridCellEditor::keyPressEvent(QKeyEvent* e) {
@@ -100,7 +100,8 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     bool selected = (option.state & QStyle::State_Selected) && grid_->DrawSelection();
     // The focused cell keeps its normal colours unless the grid draws it as selected (whole
     // rows are always drawn selected).
-    if (focused && !(grid_->options() & (TAlignedGrid::DrawFocusSelected | TAlignedGrid::RowSelect)))
+    if (focused &&
+        !(grid_->options() & (TAlignedGrid::DrawFocusSelected | TAlignedGrid::RowSelect)))
         selected = false;
     const CellLook look = grid_->look(c, r, selected);
     painter->fillRect(option.rect, look.background);
@@ -173,19 +174,27 @@ bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // Escape and Enter belong to the editor, not to a default button or a shortcut.
         auto* k = static_cast<QKeyEvent*>(event);
-        if (k->key() == Qt::Key_Escape || k->key() == Qt::Key_Return ||
-            k->key() == Qt::Key_Enter) {
+        if (k->key() == Qt::Key_Escape || k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
             event->accept();
             return true;
         }
+    }
+    if (event->type() == QEvent::FocusOut) {
+        // The edit goes on when the focus went to the grid around the editor (a click beside
+        // the cells, or the grid being given the focus; the grid hands the focus back), and
+        // when the window lost the focus or a menu opened. Only a control elsewhere ends it.
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(event)->reason();
+        if (QApplication::focusWidget() == grid_ || why == Qt::ActiveWindowFocusReason ||
+            why == Qt::PopupFocusReason)
+            return false;
     }
     if (event->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(event);
         switch (k->key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            grid_->editorTab(editor, k->key() == Qt::Key_Backtab ||
-                                         (k->modifiers() & Qt::ShiftModifier));
+            grid_->editorTab(editor,
+                             k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:

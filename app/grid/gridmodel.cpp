@@ -73,10 +73,12 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
         return {};
     if (orientation == Qt::Horizontal) {
-        if (cells_.fixedRows() == 0) return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
+        if (cells_.fixedRows() == 0)
+            return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
         return toDisplay(cells_.cell(section + cells_.fixedCols(), 0));
     }
-    if (cells_.fixedCols() == 0) return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
+    if (cells_.fixedCols() == 0)
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     return toDisplay(cells_.cell(0, section + cells_.fixedRows()));
 }
 
