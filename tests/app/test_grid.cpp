@@ -271,29 +271,17 @@ private slots:
         QCOMPARE(pixelOf(0, 2), grid->palette().color(QPalette::Base));
     }
 
-    void theLookFollowsTheRecords() {
-        TCellProperties centred;
-        centred.alignment = alCenter;
-        grid->setColProperties(1, centred);
-        QCOMPARE(grid->look(1, 2, false).alignment, alCenter);
-        TCellProperties right;
-        right.alignment = alRight;
-        grid->setCellProperties(1, 2, right);
-        QCOMPARE(grid->look(1, 2, false).alignment, alRight);
-        // Fixed cells: the fixed colour and font unless a record says otherwise.
+    // The records' fonts and colours, and the fixed cells' own, become the look of a cell.
+    void theLookTakesTheRecordsFontsAndColours() {
         grid->setFixedColor(QColor(200, 200, 0));
-        QFont bold = grid->font();
-        bold.setBold(true);
-        grid->setFixedFont(bold);
         QCOMPARE(grid->look(0, 0, false).background, QColor(200, 200, 0));
-        QVERIFY(grid->look(0, 0, false).font.bold());
-        QVERIFY(!grid->look(0, 1, false).font.bold());
         TCellProperties italic;
         italic.font = GridFont{"", -16, GridColour{0, 128, 0}, false, true};
         grid->setFixedRowProperties(0, italic);
         QVERIFY(grid->look(2, 0, false).font.italic());
         QCOMPARE(grid->look(2, 0, false).text, QColor(0, 128, 0));
-        // Selected: the selected colours, or the record's.
+        QVERIFY(!grid->look(2, 1, false).font.italic());
+        // Selected: the grid's selected colours, or the record's.
         grid->setSelectedFontColor(QColor(255, 255, 0));
         QCOMPARE(grid->look(0, 1, true).text, QColor(255, 255, 0));
         TCellProperties sel;

@@ -14,6 +14,7 @@
 
 #include "application.h"
 #include "document.h"
+#include "documentcommands.h"
 #include "grid/alignedgrid.h"
 #include "grid/griddelegate.h"
 #include "model/cp1250.h"
@@ -90,34 +91,6 @@ private slots:
         w.reset();
         prompts.reset();
         home.reset();
-    }
-
-    void theSixTabsWithTheirColumns() {
-        QTabWidget* tabs = lists()->tabs();
-        QCOMPARE(tabs->count(), 6);
-        const QStringList captions = {QStringLiteral("Zakłady"),
-                                      QStringLiteral("Osoby odpowiedzialne"),
-                                      QStringLiteral("Skład komisji bhp"),
-                                      QStringLiteral("Czynniki"),
-                                      QStringLiteral("Podmioty wykonujące pomiar"),
-                                      QStringLiteral("Metody pomiarów")};
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(tabs->tabText(i), captions[i]);
-            QCOMPARE(lists()->grid(i)->accessibleName(), captions[i]);
-        }
-        TAlignedGrid* g = lists()->grid(kRefFactors);
-        QCOMPARE(g->colCount(), 3);
-        QCOMPARE(g->cell(0, 0), std::string("Nazwa"));
-        QCOMPARE(g->cell(1, 0), std::string("Kod"));
-        QCOMPARE(g->cell(2, 0), std::string("Charakterystyka"));
-        QCOMPARE(g->colWidth(0), 150);
-        QCOMPARE(g->colWidth(1), 50);
-        QCOMPARE(g->look(1, 0, false).alignment, alCenter);
-        QVERIFY(g->AutoAdjustLastCol());
-        QCOMPARE(lists()->grid(kRefEstablishments)->colWidth(0), 650);
-        QVERIFY(lists()->grid(kRefEstablishments)->EditMultiline());
-        QVERIFY(!lists()->grid(kRefResponsible)->EditMultiline());
-        QCOMPARE(lists()->grid(kRefMethods)->cell(0, 0), std::string("Określenie metody pomiaru"));
     }
 
     void eachButtonOpensItsList() {
@@ -302,6 +275,28 @@ private slots:
         QVERIFY(lists()->okButton()->isEnabled());
         QVERIFY(lists()->cancelButton()->isEnabled());
         QVERIFY(fileBytes().startsWith("[ZAKLADY]\r\n"));
+    }
+
+    // "Nowy" while the lists are being edited: the editing period ends as "Zakończ edycję"
+    // ends it, with the file written, instead of leaving the edits unwritten.
+    void aNewDocumentEndsTheEditingWithTheFileWritten() {
+        activate();
+        QTest::mouseClick(general()->insertEstablishmentButton(), Qt::LeftButton);
+        lists()->editButton()->click();
+        TAlignedGrid* g = lists()->grid(kRefEstablishments);
+        g->setCurrentCell(1, 1);
+        QApplication::processEvents();
+        QVERIFY(g->isEditing());
+        g->editor()->selectAll();
+        g->editor()->insertPlainText(QStringLiteral("000111222"));
+        w->document().SetSaved(true);
+        w->commands().New();
+        QCOMPARE(wiz().currentIndex(), int(kPageGeneralData));
+        QVERIFY(!lists()->editing());
+        QVERIFY(lists()->okButton()->isEnabled());
+        QCOMPARE(data()[kRefEstablishments].cell(1, 0), std::string("000111222"));
+        QVERIFY(fileBytes().contains("*Regon\r\n000111222\r\n"));
+        QVERIFY(!wiz().nextButton()->isHidden());
     }
 
     void removeRowTakesTheEntryAway() {
