@@ -196,7 +196,6 @@ signals:
 protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void focusInEvent(QFocusEvent* e) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* e) override;

@@ -41,12 +41,8 @@ bool TAlignedGrid::hasFocusWithin() const {
     return f && (f == this || isAncestorOf(f));
 }
 
-bool TAlignedGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    // The model lets only editable cells of an editing grid be edited.
-    return QTableView::edit(index, trigger, event);
-}
-
 bool TAlignedGrid::openEditor() {
+    // The model lets only the editable cells of an editing grid be edited.
     if (isEditing()) return true;
     const QModelIndex i = currentIndex();
     if (!i.isValid() || !(model_->flags(i) & Qt::ItemIsEditable)) return false;
