@@ -45,10 +45,8 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     zaklad_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     const int lineHeight = zaklad_->fontMetrics().lineSpacing();
     zaklad_->setFixedHeight(lineHeight * 3 + 10);
-    insertEstablishment_ = new QPushButton(QStringLiteral("Wstaw z listy"), ident);
-    insertEstablishment_->setEnabled(false);
-    insertEstablishment_->setToolTip(QStringLiteral(
-        "Wstawianie z list podpowiedzi zostanie dodane w kolejnym etapie prac nad programem."));
+    insertEstablishment_ = new QPushButton(QStringLiteral("Wstaw z l&isty"), ident);
+    insertEstablishment_->setObjectName(QStringLiteral("BtnWstawZaklad"));
     insertEstablishment_->setAutoDefault(false);
     regon_ = new QLineEdit(ident);
     regon_->setObjectName(QStringLiteral("EdtRegon"));
@@ -162,6 +160,7 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
 
     // Tab order: the identification, the date and unit, then each person group.
     QWidget* order[] = {zaklad_,
+                        insertEstablishment_,
                         regon_,
                         nr_,
                         stanowisko_,
@@ -174,11 +173,13 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
                         odpow_->positionEdit(),
                         odpow_->addButton(),
                         odpow_->removeButton(),
+                        odpow_->insertButton(),
                         komisja_->firstNameEdit(),
                         komisja_->surnameEdit(),
                         komisja_->positionEdit(),
                         komisja_->addButton(),
-                        komisja_->removeButton()};
+                        komisja_->removeButton(),
+                        komisja_->insertButton()};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -197,6 +198,14 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     context().picker.setTarget(kRefCommission, [this, cell](const auto& cells) {
         komisja_->setNewEntry(cell(cells, 1), cell(cells, 0), cell(cells, 2));
     });
+
+    // The pickers: the establishments list, the persons responsible, the commission members.
+    connect(insertEstablishment_, &QPushButton::clicked, this,
+            guard([this] { context().picker.open(this, kRefEstablishments); }));
+    connect(odpow_, &PersonListBox::insertRequested, this,
+            guard([this] { context().picker.open(this, kRefResponsible); }));
+    connect(komisja_, &PersonListBox::insertRequested, this,
+            guard([this] { context().picker.open(this, kRefCommission); }));
 
     connect(zaklad_, &QPlainTextEdit::textChanged, this, [this] { establishmentChanged(); });
     connect(regon_, &QLineEdit::textChanged, this, [this](const QString& t) {

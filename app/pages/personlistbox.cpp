@@ -61,9 +61,6 @@ PersonListBox::PersonListBox(const QString& title,
     add_ = new QPushButton(QStringLiteral("Dodaj"), this);
     remove_ = new QPushButton(QStringLiteral("Usuń"), this);
     insert_ = new QPushButton(QStringLiteral("Wstaw..."), this);
-    insert_->setEnabled(false);
-    insert_->setToolTip(QStringLiteral("Wstawianie z list podpowiedzi zostanie dodane w "
-                                       "kolejnym etapie prac nad programem."));
     for (QPushButton* b : {add_, remove_, insert_})
         b->setAutoDefault(false);
 
@@ -101,6 +98,7 @@ PersonListBox::PersonListBox(const QString& title,
     connect(surname_, &QLineEdit::textChanged, this, [this] { updateAddButton(); });
     connect(add_, &QPushButton::clicked, this, [this] { addEntry(); });
     connect(remove_, &QPushButton::clicked, this, [this] { removeEntry(); });
+    connect(insert_, &QPushButton::clicked, this, &PersonListBox::insertRequested);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { selectionChanged(); });
     // Enter in one of the three edits adds the entry when it may be added.
     for (QLineEdit* e : edits)

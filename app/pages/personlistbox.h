@@ -43,6 +43,10 @@ public:
     QPushButton* removeButton() const { return remove_; }
     QPushButton* insertButton() const { return insert_; }
 
+signals:
+    // "Wstaw...": the page opens the reference list of the box's persons.
+    void insertRequested();
+
 protected:
     // The box's mnemonic takes the keyboard into its list, which Tab skips.
     bool event(QEvent* e) override;

@@ -1,0 +1,123 @@
+// The acquaintance list page: the list reaching the assessment and marking the document, "Dodaj
+// z listy" with the workers of the register, the button's state, "Drukuj Ocenę", and Next.
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "application.h"
+#include "document.h"
+#include "pages/acquaintancepage.h"
+#include "testsupport.h"
+#include "wizard.h"
+
+using namespace tarnik;
+using namespace tarnik::testing;
+
+class AcquaintanceTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TemporaryHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<MainWindow> w;
+
+    Assessment& a() { return w->document().assessment(); }
+    AcquaintancePage* page() { return w->wizard().page<AcquaintancePage>(); }
+    void addWorker(const char* first, const char* surname) {
+        auto r = std::make_unique<WorkerRecord>();
+        r->Ed401 = first;
+        r->Ed402 = surname;
+        a().ListaPrac.insert(std::move(r));
+    }
+    void showPage() {
+        w->wizard().showPage(kPagePlan);
+        w->wizard().showPage(kPageAcquaintance);
+        QApplication::processEvents();
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<TemporaryHome>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        w = makeWindow(*home);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void cleanup() {
+        w->document().SetSaved(true);
+        w.reset();
+        prompts.reset();
+        home.reset();
+    }
+
+    void addFromListSkipsANameAlreadyThereInLowerCase() {
+        addWorker("Jan", "Kowalski");
+        addWorker("Anna", "Żak");
+        a().Osoby = "jan kowalski";
+        showPage();
+        w->document().SetSaved(true);
+        QVERIFY(page()->addFromListButton()->isEnabled());
+        QVERIFY(page()->addFromListNote()->isEnabled());
+        QTest::mouseClick(page()->addFromListButton(), Qt::LeftButton);
+        QCOMPARE(a().Osoby, std::string("Anna Żak\r\njan kowalski"));
+        QCOMPARE(page()->Osoby()->toPlainText(), QStringLiteral("Anna Żak\njan kowalski"));
+        QVERIFY(!w->document().IsSaved());
+        // A second time there is nothing to add: the list stays and is no new change.
+        w->document().SetSaved(true);
+        page()->addFromListButton()->click();
+        QCOMPARE(a().Osoby, std::string("Anna Żak\r\njan kowalski"));
+        QVERIFY(w->document().IsSaved());
+    }
+
+    void withoutWorkersTheButtonAndItsNoteAreDisabled() {
+        showPage();
+        QVERIFY(!page()->addFromListButton()->isEnabled());
+        QVERIFY(!page()->addFromListNote()->isEnabled());
+        QCOMPARE(page()->addFromListNote()->text(),
+                 QStringLiteral("Dodaje imiona i nazwiska pracowników, które zostały wpisane na "
+                                "stronie \"Pracownicy\"."));
+        // Workers entered meanwhile: the next showing enables both.
+        addWorker("Ewa", "Lis");
+        showPage();
+        QVERIFY(page()->addFromListButton()->isEnabled());
+        QVERIFY(page()->addFromListNote()->isEnabled());
+    }
+
+    void typingChangesTheListAndMarksTheDocument() {
+        showPage();
+        w->document().SetSaved(true);
+        page()->Osoby()->setFocus();
+        QTest::keyClicks(page()->Osoby(), QStringLiteral("Adam Nowak"));
+        QTest::keyClick(page()->Osoby(), Qt::Key_Return);
+        QTest::keyClicks(page()->Osoby(), QStringLiteral("Ewa Lis"));
+        QCOMPARE(a().Osoby, std::string("Adam Nowak\r\nEwa Lis"));
+        QVERIFY(!w->document().IsSaved());
+        // Showing the page fills the list from the assessment, and is no change.
+        a().Osoby = "Piotr Kos";
+        w->document().SetSaved(true);
+        showPage();
+        QCOMPARE(page()->Osoby()->toPlainText(), QStringLiteral("Piotr Kos"));
+        QVERIFY(w->document().IsSaved());
+    }
+
+    void theLastPageDisablesNextAndWaitsForPrinting() {
+        QTest::keyClicks(w->wizard()
+                             .page(kPageGeneralData)
+                             ->findChild<QPlainTextEdit*>(QStringLiteral("EdtZaklad")),
+                         QStringLiteral("Zaklad"));
+        showPage();
+        QVERIFY(!w->wizard().nextButton()->isEnabled());
+        QPushButton* print = page()->printButton();
+        QCOMPARE(print->text(), QStringLiteral("Drukuj Ocenę"));
+        QVERIFY(print->isVisible());
+        QVERIFY(!print->isEnabled());
+        QVERIFY(!print->toolTip().isEmpty());
+        w->wizard().back();
+        QCOMPARE(w->wizard().currentIndex(), int(kPagePlan));
+        QVERIFY(w->wizard().nextButton()->isEnabled());
+    }
+};
+
+TARNIK_TEST_MAIN(AcquaintanceTest)
+#include "test_acquaintance.moc"

@@ -1,0 +1,129 @@
+// The rules of the improvement plan and the acquaintance list: empty plan rows going when the
+// page is shown or the plan printed, "Usuń wiersz" on a block of rows, "Dodaj z listy" and the
+// clean-up of the list before printing.
+#include "plan/plan.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tarnik;
+
+namespace {
+
+using Plan = std::vector<PlanRow>;
+
+PlanRow task(const std::string& text) {
+    return PlanRow{text, "", ""};
+}
+
+WorkerList workers(std::initializer_list<std::pair<const char*, const char*>> names) {
+    WorkerList list;
+    for (const auto& [first, surname] : names) {
+        auto w = std::make_unique<WorkerRecord>();
+        w->Ed401 = first;
+        w->Ed402 = surname;
+        list.insert(std::move(w));
+    }
+    return list;
+}
+
+} // namespace
+
+TEST(PlanRows, ARowIsEmptyOnlyWhenAllThreeCellsAre) {
+    EXPECT_TRUE(planRowEmpty(PlanRow{}));
+    EXPECT_FALSE(planRowEmpty(PlanRow{"", "", "2025"}));
+    EXPECT_FALSE(planRowEmpty(PlanRow{"", " ", ""})); // a blank is text
+}
+
+TEST(PlanRows, ShowingThePageRemovesEmptyRowsButKeepsOne) {
+    Plan plan{task("osłony"), PlanRow{}, task("wentylacja")};
+    EXPECT_TRUE(removeEmptyPlanRows(plan));
+    EXPECT_EQ(plan, (Plan{task("osłony"), task("wentylacja")}));
+    EXPECT_FALSE(removeEmptyPlanRows(plan));
+
+    Plan onlyEmpty{PlanRow{}};
+    EXPECT_FALSE(removeEmptyPlanRows(onlyEmpty));
+    EXPECT_EQ(onlyEmpty.size(), 1u);
+
+    // Several empty rows: the first of them stays (the rows are examined from the last up).
+    Plan allEmpty{PlanRow{}, PlanRow{}, PlanRow{}};
+    EXPECT_TRUE(removeEmptyPlanRows(allEmpty));
+    EXPECT_EQ(allEmpty, (Plan{PlanRow{}}));
+
+    // A saved plan read back: its rows and the empty row below them.
+    Plan read{task("a"), task("b"), PlanRow{}, PlanRow{}};
+    removeEmptyPlanRows(read);
+    EXPECT_EQ(read, (Plan{task("a"), task("b")}));
+
+    Plan none;
+    EXPECT_TRUE(removeEmptyPlanRows(none));
+    EXPECT_EQ(none, (Plan{PlanRow{}}));
+}
+
+TEST(PlanRows, DeletingABlockTakesItsRowsFromTheLastUp) {
+    Plan plan{task("1"), task("2"), task("3"), task("4"), task("5")};
+    EXPECT_EQ(deletePlanRows(plan, 2, 4), 3);
+    EXPECT_EQ(plan, (Plan{task("1"), task("5")}));
+    // The selection given bottom first; the last row goes first, and the first one stays.
+    EXPECT_EQ(deletePlanRows(plan, 2, 1), 1);
+    EXPECT_EQ(plan, (Plan{task("1")}));
+}
+
+TEST(PlanRows, DeletingNeverTouchesTheHeaderOrTheLastRow) {
+    Plan plan{task("1"), task("2"), task("3")};
+    EXPECT_EQ(deletePlanRows(plan, 0, 2), 0); // the selection touches the header
+    EXPECT_EQ(plan.size(), 3u);
+    // Every row selected: the first stays with its text.
+    EXPECT_EQ(deletePlanRows(plan, 1, 3), 2);
+    EXPECT_EQ(plan, (Plan{task("1")}));
+    EXPECT_EQ(deletePlanRows(plan, 1, 1), 0);
+    EXPECT_EQ(plan, (Plan{task("1")}));
+    // Rows beyond the plan are no rows.
+    Plan two{task("a"), task("b")};
+    EXPECT_EQ(deletePlanRows(two, 2, 9), 1);
+    EXPECT_EQ(two, (Plan{task("a")}));
+}
+
+TEST(AcquaintanceList, TextLinesFollowTheMemo) {
+    EXPECT_TRUE(textLines("").empty());
+    EXPECT_EQ(textLines("Jan"), (std::vector<std::string>{"Jan"}));
+    EXPECT_EQ(textLines("Jan\r\n"), (std::vector<std::string>{"Jan"}));
+    EXPECT_EQ(textLines("Jan\r\n\r\nEwa"), (std::vector<std::string>{"Jan", "", "Ewa"}));
+    EXPECT_EQ(textLines("a\nb\rc"), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(textLines("\r\n"), (std::vector<std::string>{""}));
+}
+
+TEST(AcquaintanceList, AddingWorkersSkipsANameAlreadyThereInAnyCase) {
+    const WorkerList staff = workers({{"Jan", "Kowalski"}, {"Anna", "Żak"}});
+    const std::string result = addWorkersToAcquaintanceList("jan kowalski", staff);
+    EXPECT_EQ(result, "Anna Żak\r\njan kowalski");
+}
+
+TEST(AcquaintanceList, TheResultIsInPolishOrderWithoutRegardToCase) {
+    const WorkerList staff =
+        workers({{"Łukasz", "Nowak"}, {"Lech", "Zych"}, {"Ewa", "Ćwik"}, {"ewa", "czajka"}});
+    EXPECT_EQ(addWorkersToAcquaintanceList("Zofia Adamska\r\nbeata Lis", staff),
+              "beata Lis\r\newa czajka\r\nEwa Ćwik\r\nLech Zych\r\nŁukasz Nowak\r\nZofia Adamska");
+}
+
+TEST(AcquaintanceList, DuplicatesAndEmptyLinesStayAndAWorkerComesOnce) {
+    const WorkerList staff = workers({{"Jan", "Nowak"}, {"Jan", "Nowak"}, {"Adam", "Lis"}});
+    EXPECT_EQ(addWorkersToAcquaintanceList("Piotr Kos\r\n\r\nPiotr Kos\r\n", staff),
+              "\r\nAdam Lis\r\nJan Nowak\r\nPiotr Kos\r\nPiotr Kos");
+    // Without workers the list is only sorted.
+    EXPECT_EQ(addWorkersToAcquaintanceList("b\r\nA", WorkerList{}), "A\r\nb");
+    EXPECT_EQ(addWorkersToAcquaintanceList("", WorkerList{}), "");
+}
+
+TEST(AcquaintanceList, ANameDifferingOnlyInAccentsOrBlanksIsAnother) {
+    const WorkerList staff = workers({{"Łucja", "Kot"}});
+    EXPECT_EQ(addWorkersToAcquaintanceList("Lucja Kot\r\nŁucja  Kot", staff),
+              "Lucja Kot\r\nŁucja  Kot\r\nŁucja Kot");
+}
+
+TEST(AcquaintanceList, PrintingTrimsLinesAndDropsEmptyOnes) {
+    EXPECT_EQ(cleanAcquaintanceList("  Jan Nowak \r\n\r\n\tAnna Lis\r\n   "),
+              "Jan Nowak\r\nAnna Lis");
+    EXPECT_EQ(cleanAcquaintanceList(" \r\n "), "");
+}
