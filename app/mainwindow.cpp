@@ -16,6 +16,7 @@
 #include "aboutwindow.h"
 #include "appicon.h"
 #include "application.h"
+#include "catalogueeditor.h"
 #include "documentcommands.h"
 #include "errorhandler.h"
 #include "help/helpcontext.h"
@@ -159,10 +160,8 @@ void MainWindow::buildMenu() {
     // Commands other parts of the program bring: present, disabled, and saying so.
     for (QMenu* m : {file, props})
         m->setToolTipsVisible(true);
-    for (QAction* a : {print_, editor_}) {
-        a->setEnabled(false);
-        a->setToolTip(kNotYetWired);
-    }
+    print_->setEnabled(false);
+    print_->setToolTip(kNotYetWired);
 
     connect(newAct, &QAction::triggered, this, guarded([this] { commands_->New(); }));
     connect(open, &QAction::triggered, this, guarded([this] { commands_->Open(); }));
@@ -170,6 +169,7 @@ void MainWindow::buildMenu() {
     connect(saveAs, &QAction::triggered, this, guarded([this] { commands_->SaveAs(); }));
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(options_action_, &QAction::triggered, this, guarded([this] { showOptions(); }));
+    connect(editor_, &QAction::triggered, this, guarded([this] { showCatalogueEditor(); }));
     connect(contents, &QAction::triggered, this, [this] { helpWindow()->showContents(); });
     connect(about, &QAction::triggered, this, [this] { about_->showAtCursor(); });
 }
@@ -180,6 +180,19 @@ void MainWindow::showOptions() {
     const std::string face = dialog.fontFace().toStdString();
     document_.evaluation().Chart1.setFontFace(face);
     document_.evaluation().Chart2.setFontFace(face);
+}
+
+TForm8* MainWindow::catalogueEditor() {
+    if (!catalogueEditor_) {
+        catalogueEditor_ = new TForm8(options_.programDir, this);
+        // A missing help text is reported; the editor opens with an empty text.
+        runGuarded([this] { catalogueEditor_->start(); }, this);
+    }
+    return catalogueEditor_;
+}
+
+void MainWindow::showCatalogueEditor() {
+    catalogueEditor()->exec();
 }
 
 HelpWindow* MainWindow::helpWindow() {
