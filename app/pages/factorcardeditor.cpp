@@ -180,6 +180,11 @@ void FactorCardEditor::insertMethod(const QString& method) {
     measurement_->methodEdit()->setText(method);
 }
 
+void FactorCardEditor::checkFocusedMultiplicity() {
+    for (int column = 0; column < 4; ++column)
+        if (measurement_->multiplicityEdit(column)->hasFocus()) checkMultiplicity(column);
+}
+
 void FactorCardEditor::checkMultiplicity(int column) {
     if (!enabled_ || factorGroup_ == 0) return;
     QLineEdit* edit = measurement_->multiplicityEdit(column);

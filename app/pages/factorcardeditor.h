@@ -37,6 +37,10 @@ public:
 
     // What the controls hold, as KrtAktualizujCzynnik takes it.
     CardInput input() const;
+    // The multiplicity edit that has the focus is checked as if it were left: a command given
+    // from the keyboard (Alt+D, Ctrl+S) leaves the focus where it is, and the card it stores
+    // must not differ from the one a click would store.
+    void checkFocusedMultiplicity();
 
     // The pickers: the chosen row into the controls (not stored until the card is).
     void insertCode(const QString& code, const QString& characteristic);

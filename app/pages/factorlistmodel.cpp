@@ -49,14 +49,22 @@ bool FactorListModel::setData(const QModelIndex& index, const QVariant& value, i
 }
 
 void FactorListModel::reload() {
+    const int size = static_cast<int>(list_().size());
+    if (attached_ && size == rows_) {
+        // The same list: the views keep their place, the ticks are shown afresh.
+        if (rows_ > 0) emit dataChanged(index(0), index(rows_ - 1), {Qt::CheckStateRole});
+        return;
+    }
     beginResetModel();
-    rows_ = static_cast<int>(list_().size());
+    rows_ = size;
+    attached_ = true;
     endResetModel();
 }
 
 void FactorListModel::detach() {
     beginResetModel();
     rows_ = 0;
+    attached_ = false;
     endResetModel();
 }
 

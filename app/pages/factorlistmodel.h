@@ -23,7 +23,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // Shows the list as it stands in the assessment.
+    // Shows the list as it stands in the assessment (the same list keeps the views' place).
     void reload();
     // Shows no entries until reload(): the assessment is about to be cleared or replaced.
     void detach();
@@ -41,6 +41,8 @@ private:
     // The number of entries the views know of; the list in the assessment only grows between
     // reload() and detach(), so every row below it is an entry.
     int rows_ = 0;
+    // Whether the rows shown are those of the assessment now open.
+    bool attached_ = false;
 };
 
 // Shows the entries whose names contain the filter text, letter case and Polish diacritics

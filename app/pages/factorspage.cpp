@@ -142,9 +142,8 @@ FactorsPage::FactorsPage(PageContext& ctx, QWidget* parent)
     content()->addLayout(top, 1);
     content()->addWidget(addBox);
 
-    QWidget* order[] = {groupButtons_[0], filter_, stack_, newFactor_, add_, permanent_};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    // Tab order: the controls were made in the order of the page (group, filter, the visible
+    // list, the new factor, its button and its option).
 
     registerHelpTopics({{8500, "czynniki.html#grupa"},
                         {8510, "czynniki.html#lista"},

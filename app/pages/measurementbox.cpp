@@ -173,6 +173,12 @@ MeasurementBox::MeasurementBox(QWidget* parent) : QGroupBox(QStringLiteral("Pomi
 
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
+
+    QWidget* order[] = {date_,         place_,        performer_,   performerInsert_, method_,
+                        methodInsert_, result_,       meetsYes_,    meetsNo_,         multiples_[0],
+                        multiples_[1], multiples_[2], multiples_[3]};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 QLineEdit* MeasurementBox::multiplicityEdit(int column) const {

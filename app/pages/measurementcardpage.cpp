@@ -165,6 +165,7 @@ void MeasurementCardPage::updateTicks() {
 
 void MeasurementCardPage::storeCard() {
     if (current_) {
+        card_->checkFocusedMultiplicity();
         try {
             KrtAktualizujCzynnik(*current_, card_->input());
         } catch (...) {

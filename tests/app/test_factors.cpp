@@ -244,6 +244,17 @@ private slots:
         QVERIFY(w->document().IsSaved());
     }
 
+    // Coming back to the page finds the list where it was left, with the ticks made meanwhile.
+    void theListKeepsItsPlaceBetweenShowings() {
+        QListView* view = page->groupList(0);
+        view->setCurrentIndex(view->model()->index(1, 0));
+        w->wizard().showPage(kPageMeasurementCards);
+        model().LB501[0].checked = true;
+        w->wizard().showPage(kPageFactors);
+        QCOMPARE(view->currentIndex().row(), 1);
+        QCOMPARE(view->model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    }
+
     // A new or opened document starts with the first group, no filter and no count.
     void aNewDocumentStartsAfresh() {
         page->chooseGroup(3);

@@ -249,6 +249,28 @@ private slots:
         QCOMPARE(bacteria().hazardCategory, (Rows{9, 9, 9, 9}));
     }
 
+    // Alt+D leaves the focus in the edit: the edit is checked as a click on "Dalej" would
+    // have it checked, before the card is stored.
+    void aCommandFromTheKeyboardChecksTheEditBeingTyped() {
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        select(QStringLiteral("Hałas"));
+        typeMultiples({"", "r", "R", "0"});
+        QLineEdit* first = measurement()->multiplicityEdit(0);
+        first->setFocus();
+        QVERIFY(first->hasFocus());
+        first->setText(QStringLiteral("C"));
+        w->wizard().next();
+        QCOMPARE(prompts->messages().size(), 2);
+        QCOMPARE(prompts->messages().first().text,
+                 QStringLiteral("Wprowadź liczbę większą od 0 lub odpowiednią literę."));
+        QCOMPARE(prompts->messages().last().text,
+                 QStringLiteral("Nie są opisane wszystkie czynniki."));
+        QVERIFY(halas().Ed607.empty());
+        QVERIFY(!halas().described);
+        QCOMPARE(halas().hazardCategory[0], 0);
+    }
+
     void aChemicalFactorMayUseTheSupplementaryCard() {
         select(QStringLiteral("Aceton"));
         click(card()->supplementaryFormButton());
