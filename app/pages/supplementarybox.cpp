@@ -10,13 +10,13 @@ namespace tarnik {
 
 namespace {
 
-struct BoxSpec {
+struct BoxControl {
     const char* caption;
     const char* name;
     int helpContext;
 };
 
-constexpr std::array<BoxSpec, 7> kBoxes{{
+constexpr std::array<BoxControl, 7> kBoxes{{
     {"akceptowa&lne", "CB601", 9550},
     {"wszystkich &grup pracowniczych", "CB602", 9560},
     {"kobiet", "CB603", 9560},
