@@ -16,6 +16,7 @@
 #include "aboutwindow.h"
 #include "appicon.h"
 #include "application.h"
+#include "catalogueeditor.h"
 #include "documentcommands.h"
 #include "errorhandler.h"
 #include "help/helpcontext.h"
@@ -44,13 +45,6 @@
 #include "wizard.h"
 
 namespace tarnik {
-
-namespace {
-
-const QString kNotYetWired =
-    QStringLiteral("To polecenie zostanie dodane w kolejnym etapie prac nad programem.");
-
-} // namespace
 
 MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)) {
@@ -159,11 +153,6 @@ void MainWindow::buildMenu() {
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("O &programie..."));
 
-    // Commands other parts of the program bring: present, disabled, and saying so.
-    for (QMenu* m : {file, props})
-        m->setToolTipsVisible(true);
-    editor_->setEnabled(false);
-    editor_->setToolTip(kNotYetWired);
 
     connect(newAct, &QAction::triggered, this, guarded([this] { commands_->New(); }));
     connect(open, &QAction::triggered, this, guarded([this] { commands_->Open(); }));
@@ -174,6 +163,7 @@ void MainWindow::buildMenu() {
     connect(exportPdf_, &QAction::triggered, printCommand_, &PrintCommand::exportPdf);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(options_action_, &QAction::triggered, this, guarded([this] { showOptions(); }));
+    connect(editor_, &QAction::triggered, this, guarded([this] { showCatalogueEditor(); }));
     connect(contents, &QAction::triggered, this, [this] { helpWindow()->showContents(); });
     connect(about, &QAction::triggered, this, [this] { about_->showAtCursor(); });
 }
@@ -184,6 +174,19 @@ void MainWindow::showOptions() {
     const std::string face = dialog.fontFace().toStdString();
     document_.evaluation().Chart1.setFontFace(face);
     document_.evaluation().Chart2.setFontFace(face);
+}
+
+TForm8* MainWindow::catalogueEditor() {
+    if (!catalogueEditor_) {
+        catalogueEditor_ = new TForm8(options_.programDir, this);
+        // A missing help text is reported; the editor opens with an empty text.
+        runGuarded([this] { catalogueEditor_->start(); }, this);
+    }
+    return catalogueEditor_;
+}
+
+void MainWindow::showCatalogueEditor() {
+    catalogueEditor()->exec();
 }
 
 HelpWindow* MainWindow::helpWindow() {

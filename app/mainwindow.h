@@ -22,6 +22,7 @@ class HelpWindow;
 class PickerService;
 class PrintCommand;
 class SettingsStore;
+class TForm8;
 class Wizard;
 
 struct MainWindowOptions {
@@ -76,6 +77,10 @@ public:
     // "Właściwości" → "Opcje...": the options dialog; afterwards both charts take its font.
     void showOptions();
     QAction* editorAction() const { return editor_; }
+    // "Właściwości" → "Edytor...": the catalogue editor, made on first use and kept with its
+    // state, shown modally.
+    void showCatalogueEditor();
+    TForm8* catalogueEditor();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +108,7 @@ private:
     DocumentCommands* commands_ = nullptr;
     HelpWindow* help_ = nullptr;
     AboutWindow* about_ = nullptr;
+    TForm8* catalogueEditor_ = nullptr;
     QAction* print_ = nullptr;
     QAction* preview_ = nullptr;
     QAction* exportPdf_ = nullptr;

@@ -10,6 +10,7 @@
 #include "help/helpcontext.h"
 #include "pages/widgetbinding.h"
 #include "plan/plan.h"
+#include "print/printcommand.h"
 #include "wizard.h"
 
 namespace tarnik {
@@ -43,11 +44,10 @@ AcquaintancePage::AcquaintancePage(PageContext& ctx, QWidget* parent)
 
     print_ = new QPushButton(QStringLiteral("Drukuj Ocenę"), this);
     print_->setObjectName(QStringLiteral("DrukujOcene"));
-    print_->setEnabled(false);
-    print_->setToolTip(
-        QStringLiteral("Drukowanie zostanie dodane w kolejnym etapie prac nad programem."));
     print_->setAutoDefault(false);
     setHelpContext(print_, 17000);
+    // "Drukuj Ocenę" does what the menu's "Drukuj" does.
+    connect(print_, &QPushButton::clicked, &context().print, &PrintCommand::run);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addFromList_);

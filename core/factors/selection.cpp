@@ -54,6 +54,13 @@ bool addFactorFromPage(Assessment& a, const std::filesystem::path& programDir,
     return true;
 }
 
+FactorFilter::FactorFilter(std::string_view typed) : folded_(foldForSearch(typed)) {}
+
+bool FactorFilter::matches(std::string_view name) const {
+    if (folded_.empty()) return true;
+    return foldForSearch(name).find(folded_) != std::string::npos;
+}
+
 std::vector<FactorToDescribe> factorsToDescribe(Assessment& a) {
     std::vector<FactorToDescribe> list;
     for (int group = 0; group < kCatalogueCount; ++group) {

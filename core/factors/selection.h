@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/assessment.h"
@@ -50,6 +51,21 @@ std::vector<const FactorEntry*> chosenFactors(const Assessment& a);
 // page keeps its edit and does not mark the assessment.
 bool addFactorFromPage(Assessment& a, const std::filesystem::path& programDir,
                        const std::string& name, int group, bool permanent, DayNumber today);
+
+// The filter above the visible factor list: a name is shown when it contains the typed text, with
+// letter case and the Polish diacritics ignored ("olow" finds "Ołów i jego związki", "ZELAZ"
+// finds "tlenki żelaza"). An empty text shows every name. Blanks count as typed. Filtering only
+// chooses what is shown: ticks, order and counts stay as they are.
+class FactorFilter {
+public:
+    FactorFilter() = default;
+    explicit FactorFilter(std::string_view typed);
+    bool empty() const { return folded_.empty(); }
+    bool matches(std::string_view name) const;
+
+private:
+    std::string folded_;
+};
 
 // One line of the measurement card page's list (LB601).
 struct FactorToDescribe {

@@ -164,4 +164,42 @@ int comparePolish(std::string_view a, std::string_view b, CaseMode mode) {
     return mode == CaseMode::Sensitive ? caseOrder : 0;
 }
 
+std::string foldForSearch(std::string_view s) {
+    // Base letters of ą ć ę ł ń ó ś ź ż, which kLatinBase writes as '1'..'9'.
+    constexpr std::string_view kPolishBase = "acelnoszz";
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c; };
+    std::string out;
+    out.reserve(s.size());
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        const auto b = static_cast<unsigned char>(s[pos]);
+        if (b < 0x80) {
+            out += lower(char(b));
+            ++pos;
+            continue;
+        }
+        const std::size_t from = pos;
+        const char32_t c = decodeUtf8(s, pos);
+        if (c >= 0xC0 && c < 0x180) {
+            const char base = kLatinBase[2 * (c - 0xC0)];
+            if (base >= '1' && base <= '9') {
+                out += kPolishBase[static_cast<std::size_t>(base - '1')];
+                continue;
+            }
+            if (base != '.') {
+                out += lower(base);
+                continue;
+            }
+        } else if ((c >= 0x391 && c <= 0x3A9) || (c >= 0x410 && c <= 0x42F)) {
+            appendUtf8(out, c + 0x20);
+            continue;
+        } else if (c >= 0x400 && c <= 0x40F) {
+            appendUtf8(out, c + 0x50);
+            continue;
+        }
+        out.append(s.substr(from, pos - from));
+    }
+    return out;
+}
+
 } // namespace tarnik

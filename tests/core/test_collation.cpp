@@ -136,3 +136,13 @@ TEST(Collation, OrderIsConsistentEvenForOddInput) {
             }
     }
 }
+
+TEST(Collation, FoldForSearch) {
+    EXPECT_EQ(foldForSearch("Zażółć GĘŚLĄ Jaźń"), "zazolc gesla jazn");
+    EXPECT_EQ(foldForSearch("ĄĆĘŁŃÓŚŹŻąćęłńóśźż"), "acelnoszzacelnoszz");
+    EXPECT_EQ(foldForSearch("Élan, Ürün, Straße"), "elan, urun, strase");
+    EXPECT_EQ(foldForSearch("ΑΒΓ ДЖ Ёж"), "αβγ дж ёж");
+    // Digits, punctuation and characters outside the tables stay as they are.
+    EXPECT_EQ(foldForSearch("kwas azotowy(V) 2% – €"), "kwas azotowy(v) 2% – €");
+    EXPECT_EQ(foldForSearch(""), "");
+}

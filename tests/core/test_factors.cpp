@@ -332,3 +332,32 @@ TEST(FactorSelection, TwelveUndescribed) {
     const auto list = factorsToDescribe(a);
     EXPECT_EQ(remainingText(undescribedCount(list)), "Pozostało do opisania 12 czynników");
 }
+
+TEST(FactorFilter, IgnoresCaseAndPolishDiacritics) {
+    const FactorFilter olow("olow");
+    EXPECT_TRUE(olow.matches("ołów i jego związki nieorganiczne"));
+    EXPECT_TRUE(olow.matches("tetraetyloOŁÓW"));
+    EXPECT_FALSE(olow.matches("olej mineralny"));
+    // The typed text may carry the diacritics and capitals itself.
+    EXPECT_TRUE(FactorFilter("ŻELAZ").matches("tlenki żelaza - dymy"));
+    EXPECT_TRUE(FactorFilter("zelaz").matches("TLENKI ŻELAZA"));
+    EXPECT_TRUE(FactorFilter("śćźńę").matches("sczne"));
+    EXPECT_TRUE(FactorFilter("Ą").matches("kwas"));
+    // Other accented Latin letters fold to their base letter too.
+    EXPECT_TRUE(FactorFilter("ecole").matches("École"));
+    // Contained anywhere, blanks counted as typed.
+    EXPECT_TRUE(FactorFilter("kwas o").matches("kwas octowy"));
+    EXPECT_FALSE(FactorFilter("kwas  o").matches("kwas octowy"));
+    EXPECT_TRUE(FactorFilter("(v)").matches("kwas azotowy(V)"));
+    EXPECT_FALSE(FactorFilter("azotowy(VI)").matches("kwas azotowy(V)"));
+}
+
+TEST(FactorFilter, EmptyTextShowsEverything) {
+    const FactorFilter none("");
+    EXPECT_TRUE(none.empty());
+    EXPECT_TRUE(none.matches(""));
+    EXPECT_TRUE(none.matches("hałas"));
+    EXPECT_FALSE(FactorFilter(" ").empty());
+    EXPECT_FALSE(FactorFilter(" ").matches("hałas"));
+    EXPECT_FALSE(FactorFilter("hałasy").matches("hałas"));
+}
