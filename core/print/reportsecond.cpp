@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/text.h"
+#include "plan/plan.h"
 #include "print/reportbuilder.h"
 #include "print/reporttexts.h"
 
@@ -196,9 +197,9 @@ void ReportBuilder::indicatorChart() {
 
 void ReportBuilder::improvementPlan() {
     log("- plan poprawy warunków pracy");
-    const PlanCleanUp cleanUp = cleanUpPlan(a().Plan);
-    out_.cleanUps.planChanged = cleanUp.changed;
-    if (!cleanUp.printable) return;
+    // Empty rows go, on the screen too; a plan of one empty row prints nothing.
+    out_.cleanUps.planChanged = removeEmptyPlanRows(a().Plan);
+    if (a().Plan.size() == 1 && planRowEmpty(a().Plan.front())) return;
     doc().NewPage();
     beginHeading("Plan poprawy warunków pracy\r\n", "Header");
     auto header = table({{2, 1, 1}, 2, true});
@@ -218,8 +219,10 @@ void ReportBuilder::improvementPlan() {
 
 void ReportBuilder::acquaintanceList() {
     log("- zapoznanie pracowników z oceną ryzyka ");
-    out_.cleanUps.acquaintanceChanged = cleanUpAcquaintanceList(a().Osoby);
-    const std::vector<std::string> people = splitLines(a().Osoby);
+    std::string cleaned = cleanAcquaintanceList(a().Osoby);
+    out_.cleanUps.acquaintanceChanged = cleaned != a().Osoby;
+    a().Osoby = std::move(cleaned);
+    const std::vector<std::string> people = textLines(a().Osoby);
     if (people.empty()) return;
     beginHeading("Lista osób zapoznanych z wynikami oceny ryzyka zawodowego\r\n", "Header");
     auto header = table({{1, 1, 1}, 2, true});

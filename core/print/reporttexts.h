@@ -62,22 +62,4 @@ std::string periodicTrainingDates(const WorkerRecord& w, int periodicIntervalMon
 // Both copies of the training flag are set.
 bool trainingIsCurrent(const WorkerRecord& w);
 
-// The lines of a multi-line text: split at CR LF, a lone CR or a lone LF; a final line break
-// starts no line of its own.
-std::vector<std::string> splitLines(std::string_view text);
-
-// The improvement plan before it is printed: data rows whose three cells are empty are removed
-// from the last up, as long as more than one row remains; a plan left without rows gets one empty
-// row. The plan is printed when a row with text remains.
-struct PlanCleanUp {
-    bool changed = false;
-    bool printable = false;
-};
-PlanCleanUp cleanUpPlan(std::vector<PlanRow>& plan);
-bool planRowEmpty(const PlanRow& row);
-
-// The acquaintance list before it is printed: every line trimmed of blanks, empty lines removed.
-// Returns whether the text changed.
-bool cleanUpAcquaintanceList(std::string& osoby);
-
 } // namespace tarnik

@@ -130,8 +130,3 @@ TEST(ReportTexts, TrainingListsLoseTheirFinalCommaButKeepTheirBlank) {
     EXPECT_EQ(periodicTrainingDates(w, 0, false), "");
 }
 
-TEST(ReportTexts, LinesSplitAtEveryKindOfLineBreak) {
-    EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-    EXPECT_TRUE(splitLines("").empty());
-}
