@@ -212,8 +212,14 @@ private slots:
         QCOMPARE(text(page()->values()), lines(e.Memo7));
         QCOMPARE(page()->values()->text().split(QLatin1Char('\n')).size(), 11);
         QCOMPARE(text(page()->legend()).split(QLatin1Char('\n')).size(), 10);
-        QCOMPARE(w->document().evaluation().Chart2.data(), e.Chart2.data());
-        QCOMPARE(w->document().evaluation().Chart2.data().values.size(), std::size_t(10));
+        const ChartData& chart = w->document().evaluation().Chart2.data();
+        QCOMPARE(chart.values, e.Chart2.data().values);
+        QCOMPARE(chart.values.size(), std::size_t(10));
+        QCOMPARE(chart.values.back(), double(level));
+        QCOMPARE(chart.axisMin, 0);
+        QCOMPARE(chart.axisMax, e.Chart2.data().axisMax);
+        QCOMPARE(chart.axisStep, chart.axisMax / 5);
+        QVERIFY(!chart.legend); // Memo5 beside it is its legend
         for (int k = 1; k <= 4; ++k)
             QCOMPARE(page()->upperLabel(k)->text(),
                      QString::number(w->document().assessment().bandLimit(k).get() - 1));
