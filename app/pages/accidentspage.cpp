@@ -107,6 +107,11 @@ QLabel* AccidentsPage::indexLabel(int n) const {
     return n >= 901 && n <= 904 ? indices_[static_cast<std::size_t>(n - 901)] : nullptr;
 }
 
+void AccidentsPage::documentReset() {
+    LoadingScope quiet(this);
+    dropFocus(this);
+}
+
 void AccidentsPage::loadFromModel() {
     showFields();
     showIndices();

@@ -17,6 +17,8 @@ class AccidentsPage : public WizardPage {
 public:
     explicit AccidentsPage(PageContext& ctx, QWidget* parent = nullptr);
 
+    void documentReset() override;
+
     // SE901 .. SE905 (n = 901..905).
     FieldSpinBox* field(int n) const;
     // ST901 .. ST904 (n = 901..904).

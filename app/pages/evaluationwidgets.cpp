@@ -1,5 +1,6 @@
 #include "pages/evaluationwidgets.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 
 #include "pages/fieldspinbox.h"
@@ -45,6 +46,11 @@ void setBold(QWidget* w, bool bold) {
     QFont f = w->font();
     f.setBold(bold);
     w->setFont(f);
+}
+
+void dropFocus(QWidget* page) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && page->isAncestorOf(focus)) focus->clearFocus();
 }
 
 } // namespace tarnik

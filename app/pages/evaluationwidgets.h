@@ -32,4 +32,9 @@ inline QString qs(const std::string& text) {
 // Makes a label's text bold.
 void setBold(QWidget* w, bool bold = true);
 
+// Takes the keyboard focus away from a control of `page`, if one has it. A page whose document
+// is being replaced calls it with its change handlers quiet, so that a field left half-typed
+// does not hand its text to the next document when the page is hidden.
+void dropFocus(QWidget* page);
+
 } // namespace tarnik

@@ -196,6 +196,15 @@ void HazardCardPage::pageShown(PageReason) {
     showResults();
 }
 
+void HazardCardPage::pageHidden(PageReason why) {
+    if (why != PageReason::Reset) storePendingEdit();
+}
+
+void HazardCardPage::documentReset() {
+    LoadingScope quiet(this);
+    dropFocus(this);
+}
+
 void HazardCardPage::storePendingEdit() {
     for (int r = 1; r <= kHazardRowCount; ++r) {
         FieldSpinBox* w = weightField(r);

@@ -35,10 +35,13 @@ public:
 
     // A weight typed but not yet left is taken as if the field had been left.
     void storePendingEdit() override;
+    void documentReset() override;
 
 protected:
     void loadFromModel() override;
     void pageShown(PageReason why) override;
+    // A weight typed but not yet left counts as left when the page is left.
+    void pageHidden(PageReason why) override;
 
 private:
     // p1Change .. p9Change, with the text the field had.

@@ -21,7 +21,6 @@ namespace tarnik {
 namespace {
 
 constexpr int kHelpLimits = 14500;
-constexpr int kHelpLevel = 14600;
 constexpr int kHelpRecommendations = 14700;
 
 // The grade line in the colour of its band: background and text.
@@ -52,7 +51,6 @@ RiskLevelPage::RiskLevelPage(PageContext& ctx, QWidget* parent)
     : WizardPage(ctx, QStringLiteral("Poziom ryzyka"), QStringLiteral("poziom-ryzyka.html"),
                  parent) {
     registerHelpTopics({{kHelpLimits, "poziom-ryzyka.html#granice"},
-                        {kHelpLevel, "poziom-ryzyka.html#obliczenie"},
                         {kHelpRecommendations, "poziom-ryzyka.html#zalecenia"}});
 
     // The level and its grade.
@@ -206,6 +204,22 @@ void RiskLevelPage::pageShown(PageReason) {
     showGrade();
     // Showing the page makes Next visible again.
     wizard().setNextVisible(true);
+}
+
+void RiskLevelPage::pageHidden(PageReason why) {
+    if (why != PageReason::Reset) storePendingEdit();
+}
+
+void RiskLevelPage::storePendingEdit() {
+    for (int k = 1; k <= 4; ++k) {
+        FieldSpinBox* f = limitField(k);
+        if (f->hasFocus()) limitChanged(k, f->rawText(), true);
+    }
+}
+
+void RiskLevelPage::documentReset() {
+    LoadingScope quiet(this);
+    dropFocus(this);
 }
 
 void RiskLevelPage::limitChanged(int k, const QString& text, bool leaving) {

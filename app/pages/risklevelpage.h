@@ -30,9 +30,14 @@ public:
     QPlainTextEdit* recommendations() const { return memo6_; }
     ChartWidget* chart() const { return chart_; }
 
+    // A limit typed but not yet left is taken as if it had been left.
+    void storePendingEdit() override;
+    void documentReset() override;
+
 protected:
     void loadFromModel() override;
     void pageShown(PageReason why) override;
+    void pageHidden(PageReason why) override;
 
 private:
     // SE1101Change .. SE1104Change: on each change, and on leaving with the text as typed.

@@ -202,6 +202,11 @@ FieldSpinBox* SupplementaryPage::field(int n) const {
     return n >= 1001 && n <= 1007 ? fields_[static_cast<std::size_t>(n - 1001)] : nullptr;
 }
 
+void SupplementaryPage::documentReset() {
+    LoadingScope quiet(this);
+    dropFocus(this);
+}
+
 void SupplementaryPage::loadFromModel() {
     showFields();
     memo1_->setPlainText(modelTextToEditor(model().Memo1));

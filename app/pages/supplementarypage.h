@@ -24,6 +24,8 @@ class SupplementaryPage : public WizardPage {
 public:
     explicit SupplementaryPage(PageContext& ctx, QWidget* parent = nullptr);
 
+    void documentReset() override;
+
     // SE1001, SE1002, SE1003, SE1005, SE1006, SE1007 (n = 1001..1007, not 1004).
     FieldSpinBox* field(int n) const;
     // SE1004, the total exposure index of this assessment (not editable).

@@ -144,6 +144,24 @@ private slots:
         QVERIFY(!page()->field(902)->isEnabled());
         QCOMPARE(index(901), QStringLiteral("0"));
     }
+
+    // A figure being typed when another document replaces this one stays with this one.
+    void aHalfTypedFigureStaysWithItsDocument() {
+        openFixture();
+        FieldSpinBox* accidents = page()->field(901);
+        accidents->setFocus();
+        accidents->selectAll();
+        QTest::keyClicks(accidents, QStringLiteral("7"));
+        QCOMPARE(model().SE901.get(), 7);
+        prompts->answers.enqueue(false); // "Zapisać zmiany?" No
+        w->commands().New();
+        QCOMPARE(prompts->count(QStringLiteral("question")), 1);
+        QCOMPARE(model().SE901.get(), 0);
+        QVERIFY(w->document().IsSaved());
+        wiz().showPage(kPageAccidents);
+        QCOMPARE(page()->field(901)->value(), 0);
+        QVERIFY(w->document().IsSaved());
+    }
 };
 
 TARNIK_TEST_MAIN(AccidentsTest)

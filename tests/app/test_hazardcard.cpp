@@ -225,6 +225,26 @@ private slots:
         QCOMPARE(model().p3.get(), 1234);
     }
 
+    // A weight typed when the page is left by Alt+D (the focus still in the field) counts; one
+    // typed when another document replaces this one does not reach the new document.
+    void aWeightBeingTypedWhenThePageIsLeft() {
+        openFixture();
+        type(page()->weightField(1), QStringLiteral("6000"));
+        wiz().next();
+        QCOMPARE(wiz().currentIndex(), int(kPageSafety));
+        QCOMPARE(model().p1.get(), 6000);
+        QCOMPARE(model().SE1004.get(), 6219);
+
+        wiz().back();
+        type(page()->weightField(2), QStringLiteral("2500"));
+        prompts->answers.enqueue(false); // "Zapisać zmiany?" No
+        w->commands().New();
+        QCOMPARE(model().p2.get(), 3000);
+        QVERIFY(w->document().IsSaved());
+        wiz().showPage(kPageHazardCard);
+        QCOMPARE(page()->weightField(2)->value(), 3000);
+    }
+
     // Both charts show on the screen exactly what the painter draws into an image of their
     // size, and follow the font face of their data.
     void chartsPaintTheirBarsAsOnScreen() {

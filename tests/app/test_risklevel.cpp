@@ -111,7 +111,7 @@ private slots:
         saveEvaluationFixture(fixtureFile());
     }
     void cleanup() {
-        w->document().SetSaved(true);
+        if (w) w->document().SetSaved(true);
         w.reset();
         prompts.reset();
         home.reset();
@@ -326,6 +326,31 @@ private slots:
         page()->limitField(1)->setFocus();
         page()->limitField(2)->setFocus();
         QVERIFY(w->document().IsSaved());
+    }
+
+    // A limit half-typed when the file is saved is taken as if it had been left; the window
+    // closed while another is half-typed closes without harm.
+    void aLimitBeingTyped() {
+        const QString file = fixtureFile();
+        w->commands().openAtStartup(file);
+        showRiskPage();
+        FieldSpinBox* se1103 = page()->limitField(3);
+        se1103->setFocus();
+        se1103->selectAll();
+        QTest::keyClicks(se1103, QStringLiteral("60"));
+        QCOMPARE(w->document().assessment().SE1103.get(), 5000);
+        QVERIFY(w->commands().Save());
+        QCOMPARE(w->document().assessment().SE1103.get(), 3002); // held at its lower bound
+        QCOMPARE(se1103->text(), QStringLiteral("3002"));
+        Assessment back(0);
+        back.questions.clear();
+        QVERIFY(readTrkFile(back, toPath(file)).ok());
+        QCOMPARE(back.SE1103.get(), 3002);
+
+        se1103->selectAll();
+        QTest::keyClicks(se1103, QStringLiteral("7"));
+        w->document().SetSaved(true);
+        w.reset();
     }
 
     // The stored limits come back exactly, and the fields follow them.
