@@ -55,27 +55,54 @@ ChecklistView::ChecklistView(QWidget* parent) : QTableView(parent) {
     for (QAbstractButton* b : findChildren<QAbstractButton*>())
         b->setAccessibleName(QStringLiteral("Pytania"));
     verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(fontMetrics().lineSpacing() * 2 + 8);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() * 2 + 8);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int before, int now) {
+                if (section == ChecklistModel::kQuestionColumn && before != now) fitAllRowsSoon();
+            });
 }
 
-QRect ChecklistView::answerRect(int row) const {
-    return visualRect(model() ? model()->index(row, ChecklistModel::kAnswerColumn) : QModelIndex());
-}
-
-void ChecklistView::resizeEvent(QResizeEvent* event) {
-    QTableView::resizeEvent(event);
-    // The answer column keeps its width; the questions take the rest.
-    if (!model()) return;
+void ChecklistView::setModel(QAbstractItemModel* m) {
+    QTableView::setModel(m);
+    if (!m) return;
     QHeaderView* h = horizontalHeader();
     h->setSectionResizeMode(ChecklistModel::kQuestionColumn, QHeaderView::Stretch);
     h->setSectionResizeMode(ChecklistModel::kAnswerColumn, QHeaderView::Fixed);
     h->resizeSection(
         ChecklistModel::kAnswerColumn,
         std::max(70, h->fontMetrics().horizontalAdvance(QStringLiteral("Odpowiedź:")) + 16));
+    connect(m, &QAbstractItemModel::modelReset, this, [this] { fitAllRowsSoon(); });
+    connect(m, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { fitRows(first, last); });
+    fitAllRowsSoon();
+}
+
+void ChecklistView::fitAllRowsSoon() {
+    if (fitPending_) return;
+    fitPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            fitPending_ = false;
+            if (model()) fitRows(0, model()->rowCount() - 1);
+        },
+        Qt::QueuedConnection);
+}
+
+void ChecklistView::fitRows(int first, int last) {
+    QHeaderView* rows = verticalHeader();
+    const int least = rows->minimumSectionSize();
+    for (int r = std::max(0, first); r <= last; ++r)
+        rows->resizeSection(r, std::max(least, sizeHintForRow(r)));
+}
+
+QRect ChecklistView::answerRect(int row) const {
+    return visualRect(model() ? model()->index(row, ChecklistModel::kAnswerColumn) : QModelIndex());
 }
 
 QModelIndex ChecklistView::answerAt(const QPoint& pos) const {

@@ -12,6 +12,8 @@ class ChecklistView : public QTableView {
 public:
     explicit ChecklistView(QWidget* parent = nullptr);
 
+    void setModel(QAbstractItemModel* model) override;
+
     // The rectangle of the answer box of a row, in viewport coordinates.
     QRect answerRect(int row) const;
 
@@ -25,11 +27,17 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The answer box under a viewport position, or an invalid index.
     QModelIndex answerAt(const QPoint& pos) const;
+    // Gives rows first..last the height their wrapped questions need. A changed answer never
+    // changes a height, so the heights are fitted only when rows come, go or change width.
+    void fitRows(int first, int last);
+    // Fits every row once the current events are done (the width may change again first).
+    void fitAllRowsSoon();
+
+    bool fitPending_ = false;
 
     QPersistentModelIndex pressed_;
     // The release that ends a double click is no click of its own.

@@ -30,8 +30,10 @@ void writeQuestions(const QString& dir, int n) {
     for (int i = 1; i <= n; ++i)
         text += "Czy wymóg bezpieczeństwa numer " + std::to_string(i) +
                 (i % 7 == 0 ? " dotyczący maszyn, urządzeń, narzędzi, dróg komunikacyjnych, "
-                              "oznakowania stref niebezpiecznych i dokumentacji stanowiska "
-                              "jest spełniony w całości?"
+                              "oznakowania stref niebezpiecznych, instrukcji stanowiskowych, "
+                              "środków ochrony zbiorowej i indywidualnej, szkoleń, badań "
+                              "lekarskich oraz dokumentacji stanowiska jest spełniony w całości "
+                              "i bez zastrzeżeń?"
                             : " jest spełniony?") +
                 "\r\n";
     writeBytes(dir + QStringLiteral("/pytania.txt"), QByteArray::fromStdString(utf8ToCp1250(text)));
@@ -172,6 +174,9 @@ private slots:
     void addingAQuestionKeepsTheScrollPosition() {
         start(500);
         QCOMPARE(page()->checklistModel()->rowCount(), 500);
+        // A long question has the room its lines need.
+        QVERIFY(view()->rowHeight(6) > view()->rowHeight(5));
+        QVERIFY(view()->rowHeight(6) >= 3 * view()->fontMetrics().lineSpacing());
         QScrollBar* bar = view()->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
         bar->setValue(bar->maximum() / 2);
