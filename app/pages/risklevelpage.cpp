@@ -106,7 +106,7 @@ RiskLevelPage::RiskLevelPage(PageContext& ctx, QWidget* parent)
     for (int row = 0; row < 5; ++row) {
         QWidget* from = nullptr;
         if (row == 0) {
-            QLabel* zero = valueBox(QStringLiteral("E1100"), bands, 8);
+            QLabel* zero = valueBox(QStringLiteral("BandVerySmallFrom"), bands, 8);
             zero->setText(QStringLiteral("0"));
             from = zero;
         } else {
@@ -116,7 +116,7 @@ RiskLevelPage::RiskLevelPage(PageContext& ctx, QWidget* parent)
         if (row < 4) {
             to = uppers_[static_cast<std::size_t>(row)];
         } else {
-            QLabel* more = valueBox(QStringLiteral("E1105"), bands, 8);
+            QLabel* more = valueBox(QStringLiteral("BandVeryLargeTo"), bands, 8);
             more->setText(QStringLiteral("i więcej"));
             to = more;
         }
