@@ -93,7 +93,12 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     fitToScreen();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The pages work on the document, which goes before the window's children: they go first,
+    // so that no handler of theirs (a field left as the window closes) meets a document that is
+    // gone.
+    delete wizard_;
+}
 
 void MainWindow::buildPages() {
     PageContext& ctx = *pageContext_;

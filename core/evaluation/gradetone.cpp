@@ -1,0 +1,14 @@
+#include "evaluation/gradetone.h"
+
+#include "evaluation/evaluation.h"
+
+namespace tarnik {
+
+GradeTone riskGradeTone(std::string_view grade) {
+    if (grade == kGradeVerySmall || grade == kGradeSmall) return GradeTone::Low;
+    if (grade == kGradeMedium) return GradeTone::Medium;
+    if (grade == kGradeLarge || grade == kGradeVeryLarge) return GradeTone::High;
+    return GradeTone::None;
+}
+
+} // namespace tarnik
