@@ -64,12 +64,12 @@ std::unique_ptr<TTextItem> ReportBuilder::textItem(std::string text, std::string
     return item;
 }
 
-std::unique_ptr<TTable> ReportBuilder::table(const TableSpec& spec) const {
+std::unique_ptr<TTable> ReportBuilder::table(const TableShape& shape) const {
     auto t = std::make_unique<TTable>(doc());
-    t->width = spec.width > 0 ? spec.width : W_;
-    t->inner = innerMm(spec.innerMm);
-    t->border = spec.border;
-    t->SetColumns(spec.columns);
+    t->width = shape.width > 0 ? shape.width : W_;
+    t->inner = innerMm(shape.innerMm);
+    t->border = shape.border;
+    t->SetColumns(shape.columns);
     return t;
 }
 
@@ -133,10 +133,10 @@ void ReportBuilder::flushHeading() {
     if (heading_) doc().AddItem(std::move(heading_));
 }
 
-void ReportBuilder::placeLongTable(const TableSpec& spec,
+void ReportBuilder::placeLongTable(const TableShape& shape,
                                    const std::function<void(TTable&)>& header, std::size_t rows,
                                    const std::function<void(TTable&, std::size_t)>& body) {
-    auto whole = table(spec);
+    auto whole = table(shape);
     header(*whole);
     const std::size_t headerRows = whole->rows.size();
     for (std::size_t i = 0; i < rows; ++i)
@@ -172,7 +172,7 @@ void ReportBuilder::placeLongTable(const TableSpec& spec,
             doc().NewPage();
             room = doc().usableHeight - doc().usedHeight - withHeading;
         }
-        auto part = table(spec);
+        auto part = table(shape);
         header(*part);
         int used = headerHeight;
         do {

@@ -40,7 +40,7 @@ public:
 
 private:
     // ---- building blocks (reportblocks.cpp) ---------------------------------------------
-    struct TableSpec {
+    struct TableShape {
         std::vector<int> columns;
         int innerMm = 2;
         bool border = true;
@@ -50,7 +50,7 @@ private:
     using Cell = std::pair<std::string, const char*>;
 
     std::unique_ptr<TTextItem> textItem(std::string text, std::string_view style) const;
-    std::unique_ptr<TTable> table(const TableSpec& spec) const;
+    std::unique_ptr<TTable> table(const TableShape& shape) const;
     static void row(TTable& t, std::initializer_list<Cell> cells);
     static void row(TTable& t, const std::vector<Cell>& cells);
     // AddPair: a row of label and value in one style, unless either is blank. True when added.
@@ -76,7 +76,7 @@ private:
     // A table of a header and many rows: placed whole when it fits on a page, otherwise split
     // into parts that each fill a page and repeat the header, so that no row runs off a page.
     // `header` adds the header rows to a table, `body` adds body row i.
-    void placeLongTable(const TableSpec& spec, const std::function<void(TTable&)>& header,
+    void placeLongTable(const TableShape& shape, const std::function<void(TTable&)>& header,
                         std::size_t rows, const std::function<void(TTable&, std::size_t)>& body);
 
     // ---- shared sections ------------------------------------------------------------------
