@@ -1,6 +1,14 @@
-// The helpers of the widget tests themselves: the full assessment, the fixed today and the PDF
-// text reader.
+// The helpers of the widget tests themselves: the full assessment, the modal-window answerer,
+// the fixed today and the PDF text reader.
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <map>
 #include <set>
@@ -9,6 +17,7 @@
 #include "factors/cards.h"
 #include "fixedtoday.h"
 #include "fullassessment.h"
+#include "modalanswerer.h"
 #include "model/trkfile.h"
 #include "pdftext.h"
 #include "testsupport.h"
@@ -19,6 +28,32 @@ using namespace tarnik;
 using namespace tarnik::testing;
 
 namespace {
+
+// A small dialog with an edit and OK / Cancel, as the program's own dialogs are built.
+class NameDialog : public QDialog {
+public:
+    explicit NameDialog(const QString& title) {
+        setWindowTitle(title);
+        edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("name"));
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Zapisz"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(edit);
+        layout->addWidget(buttons);
+    }
+    QLineEdit* edit = nullptr;
+};
+
+// A dialog that cannot be rejected, as one that asks first and stays.
+class StubbornDialog : public NameDialog {
+public:
+    using NameDialog::NameDialog;
+    void reject() override {}
+};
 
 std::vector<const FactorRecord*> records(const Assessment& a) {
     std::vector<const FactorRecord*> out;
@@ -223,6 +258,137 @@ private slots:
         QVERIFY(missingTrainings > 0);
         QCOMPARE(a.SE_razem, std::to_string(a.ListaPrac.size()));
         QVERIFY(!workerCountsEditable(a));
+    }
+
+    // -----------------------------------------------------------------------------------------
+    // The modal-window answerer
+
+    void anAnswerFillsTheDialogAndPressesItsButton() {
+        NameDialog dialog(QStringLiteral("Nazwa stanowiska"));
+        ModalAnswerer answer([](QWidget* modal) {
+            modal->findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("Łódź"));
+            clickButton(modal, QStringLiteral("Zapisz"));
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY2(answer.ok(), qPrintable(answer.message()));
+        QVERIFY(answer.message().isEmpty());
+        QCOMPARE(dialog.edit->text(), QStringLiteral("Łódź"));
+        QCOMPARE(answer.windowTitle(), QStringLiteral("Nazwa stanowiska"));
+    }
+
+    void pressButtonAnswersAMessageBox() {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Uwaga"),
+                        QStringLiteral("Czy zapisać zmiany?"));
+        QAbstractButton* yes = box.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);
+        box.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
+        ModalAnswerer answer(ModalAnswerer::pressButton(QStringLiteral("Tak")));
+        box.exec();
+        QVERIFY2(answer.ok(), qPrintable(answer.message()));
+        QCOMPARE(box.clickedButton(), yes);
+        QCOMPARE(answer.windowClass(), QStringLiteral("QMessageBox"));
+    }
+
+    void aDialogLeftOpenFailsAfterTheTimeoutInsteadOfHanging() {
+        StubbornDialog dialog(QStringLiteral("Uparty"));
+        ModalAnswerer answer(
+            [](QWidget* modal) { modal->findChild<QLineEdit*>()->setText(QStringLiteral("x")); },
+            300);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QVERIFY(clock.elapsed() >= 300);
+        QVERIFY(clock.elapsed() < 4000);
+        QVERIFY(answer.answered());
+        QVERIFY(!answer.ok());
+        QVERIFY2(answer.message().contains(QStringLiteral("still open")),
+                 qPrintable(answer.message()));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void anAnswerThatCannotBeGivenFailsAtOnce() {
+        NameDialog dialog(QStringLiteral("Bez przycisku"));
+        ModalAnswerer answer(ModalAnswerer::pressButton(QStringLiteral("Drukuj")), 3000);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(!answer.ok());
+        QVERIFY2(answer.message().contains(QStringLiteral("\"Drukuj\"")),
+                 qPrintable(answer.message()));
+    }
+
+    void noDialogFailsAfterTheTimeout() {
+        ModalAnswerer answer(ModalAnswerer::reject(), 200);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!answer.wait());
+        QVERIFY(clock.elapsed() >= 200);
+        QVERIFY(clock.elapsed() < 3000);
+        QVERIFY2(answer.message().contains(QStringLiteral("within 200 ms")),
+                 qPrintable(answer.message()));
+        QVERIFY(!answer.answered());
+    }
+
+    void aDialogThatComesTooLateIsClosed() {
+        ModalAnswerer answer(ModalAnswerer::pressButton(QStringLiteral("Zapisz")), 100);
+        NameDialog dialog(QStringLiteral("Spóźniony"));
+        int result = -1;
+        QTimer::singleShot(400, &dialog, [&] { result = dialog.exec(); });
+        QVERIFY(QTest::qWaitFor([&] { return result != -1; }, 5000));
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!answer.ok());
+        QVERIFY2(answer.message().contains(QStringLiteral("within 100 ms")),
+                 qPrintable(answer.message()));
+    }
+
+    void waitAnswersADialogOpenedLater() {
+        NameDialog dialog(QStringLiteral("Później"));
+        int result = -1;
+        ModalAnswerer answer(ModalAnswerer::pressButton(QStringLiteral("Zapisz")));
+        QTimer::singleShot(50, &dialog, [&] { result = dialog.exec(); });
+        QVERIFY2(answer.wait(), qPrintable(answer.message()));
+        QVERIFY(QTest::qWaitFor([&] { return result != -1; }, 1000));
+        QCOMPARE(result, int(QDialog::Accepted));
+    }
+
+    void answerersTakeTheirWindowsInTurn() {
+        NameDialog outer(QStringLiteral("Pierwsze"));
+        NameDialog inner(QStringLiteral("Drugie"));
+        NameDialog last(QStringLiteral("Trzecie"));
+        int innerResult = -1;
+        // The first answer opens a second dialog, which the second answerer answers; the third
+        // dialog comes after both.
+        ModalAnswerer first([&](QWidget* modal) {
+            innerResult = inner.exec();
+            clickButton(modal, QStringLiteral("Anuluj"));
+        });
+        ModalAnswerer second(ModalAnswerer::pressButton(QStringLiteral("Zapisz")));
+        ModalAnswerer third(ModalAnswerer::pressButton(QStringLiteral("Zapisz")));
+        QCOMPARE(outer.exec(), int(QDialog::Rejected));
+        QCOMPARE(last.exec(), int(QDialog::Accepted));
+        QCOMPARE(innerResult, int(QDialog::Accepted));
+        QVERIFY2(first.ok(), qPrintable(first.message()));
+        QVERIFY2(second.ok(), qPrintable(second.message()));
+        QVERIFY2(third.ok(), qPrintable(third.message()));
+        QCOMPARE(first.windowTitle(), QStringLiteral("Pierwsze"));
+        QCOMPARE(second.windowTitle(), QStringLiteral("Drugie"));
+        QCOMPARE(third.windowTitle(), QStringLiteral("Trzecie"));
+    }
+
+    void aWindowTheAnswerOpensAndNobodyAnswersIsClosed() {
+        NameDialog outer(QStringLiteral("Zewnętrzne"));
+        StubbornDialog inner(QStringLiteral("Nieoczekiwane"));
+        ModalAnswerer answer(
+            [&](QWidget* modal) {
+                inner.exec();
+                clickButton(modal, QStringLiteral("Zapisz"));
+            },
+            200);
+        QCOMPARE(outer.exec(), int(QDialog::Accepted));
+        QVERIFY(!inner.isVisible());
+        QVERIFY(!answer.ok());
+        QVERIFY2(answer.message().contains(QStringLiteral("Nieoczekiwane")),
+                 qPrintable(answer.message()));
     }
 
     // -----------------------------------------------------------------------------------------
