@@ -33,8 +33,9 @@ test-plain: build
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 $(ASAN_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTARNIK_BUILD_APP=OFF \
-		-DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DTARNIK_BUILD_BENCH=OFF -DTARNIK_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Debug \
+		-DTARNIK_BUILD_APP=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DTARNIK_BUILD_BENCH=OFF \
+		-DTARNIK_SANITIZE=ON
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target core_tests

@@ -112,7 +112,7 @@ private slots:
         Assessment back;
         QVERIFY(!readAssessmentFile(dir.filePath(QStringLiteral("nie ma.trk")), back, &error));
         QVERIFY(!error.isEmpty());
-        // A file cut short is read only in part: reported, not taken as whole.
+        // A file cut short is read up to the cut: reported, not taken as whole.
         const QString file = dir.filePath(QStringLiteral("ucięty.trk"));
         writeBytes(file, QByteArray::fromStdString(serializeTrk(fullAssessment()).substr(0, 9000)));
         error.clear();
