@@ -1,8 +1,10 @@
 #include "model/dates.h"
 
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 
 namespace tarnik {
 
@@ -82,7 +84,25 @@ CivilDate civilFromDayNumber(DayNumber dn) {
     return civilFromDays(static_cast<long long>(wholeDay(dn)) - kEpochShift);
 }
 
+namespace {
+
+// The day fixed by a test, NaN while the clock is used.
+std::atomic<double> fixedToday{std::numeric_limits<double>::quiet_NaN()};
+
+} // namespace
+
+void setTodayForTesting(std::optional<DayNumber> day) {
+    fixedToday.store(day ? wholeDay(*day) : std::numeric_limits<double>::quiet_NaN());
+}
+
+std::optional<DayNumber> todayForTesting() {
+    const double day = fixedToday.load();
+    if (std::isnan(day)) return std::nullopt;
+    return day;
+}
+
 DayNumber todayDayNumber() {
+    if (const std::optional<DayNumber> fixed = todayForTesting()) return *fixed;
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #if defined(_WIN32)

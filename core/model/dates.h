@@ -2,6 +2,7 @@
 // Day-number dates: a double whose integer part counts days from 30 December 1899 (day 0),
 // the fraction being the time of day. Day numbers outside 1 January 0001 .. 31 December 9999,
 // NaN and infinities are treated as the nearest valid day (NaN as day 0) by every function here.
+#include <optional>
 #include <string>
 
 namespace tarnik {
@@ -30,8 +31,14 @@ CivilDate civilFromDayNumber(DayNumber dn);
 // The whole day (integer part) of a day number, sanitised as above.
 DayNumber wholeDay(DayNumber dn);
 
-// Today's date (local time), whole day.
+// Today's date (local time), whole day; the fixed day instead while tests have set one.
 DayNumber todayDayNumber();
+
+// Test seam: while a day is set, todayDayNumber() gives that whole day instead of reading the
+// clock; nullopt goes back to the clock. The program itself never calls this.
+void setTodayForTesting(std::optional<DayNumber> day);
+// The day set by setTodayForTesting, if any.
+std::optional<DayNumber> todayForTesting();
 
 DayNumber addDays(DayNumber dn, int days);
 

@@ -3,12 +3,12 @@
 // reached from the menu and hands its font to both charts.
 #include <QAction>
 #include <QFontDialog>
-#include <QTimer>
 #include <QtTest>
 
 #include "application.h"
 #include "document.h"
 #include "documentcommands.h"
+#include "modalanswerer.h"
 #include "model/settings.h"
 #include "model/trkfile.h"
 #include "optionsdialog.h"
@@ -71,18 +71,16 @@ private slots:
             QVERIFY2(write.rfind("DrukujPodstawe", 0) != 0, write.c_str());
 
         QVERIFY(w->optionsAction()->isEnabled());
-        bool seen = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* dialog = qobject_cast<TOpcje*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            seen = true;
-            auto* fd = dialog->findChild<QFontDialog*>(QStringLiteral("FD1"));
-            QVERIFY(fd);
+        ModalAnswerer answer([](QWidget* modal, ModalAnswerer& answerer) {
+            auto* dialog = qobject_cast<TOpcje*>(modal);
+            auto* fd = dialog ? dialog->findChild<QFontDialog*>(QStringLiteral("FD1")) : nullptr;
+            if (!fd) return answerer.fail(QStringLiteral("not the options dialog and its fonts"));
             emit fd->fontSelected(QFont(QStringLiteral("DejaVu Serif")));
             dialog->accept();
         });
         w->optionsAction()->trigger();
-        QVERIFY(seen);
+        QVERIFY2(answer.ok(), qPrintable(answer.message()));
+        QCOMPARE(answer.windowTitle(), QStringLiteral("Opcje"));
         const Evaluation& e = w->document().evaluation();
         QCOMPARE(QString::fromStdString(e.Chart1.data().fontFace), QStringLiteral("DejaVu Serif"));
         QCOMPARE(QString::fromStdString(e.Chart2.data().fontFace), QStringLiteral("DejaVu Serif"));

@@ -3,19 +3,20 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <stdexcept>
 
+#include "pdftext.h"
 #include "print/chartpainter.h"
 #include "print/drukowanie.h"
 #include "print/fontfallback.h"
 #include "print/qtcanvas.h"
 
 using namespace tarnik;
+using tarnik::testing::PdfText;
+using tarnik::testing::pdfText;
 
 namespace {
 
@@ -62,16 +63,6 @@ public:
         throw std::runtime_error("the chart failed");
     }
 };
-
-QString pdfText(const QString& pdf, bool& available) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    available = !tool.isEmpty();
-    if (!available) return {};
-    QProcess p;
-    p.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 } // namespace
 
@@ -252,9 +243,10 @@ private slots:
         QVERIFY(!canvas.printing());
         QVERIFY(QFileInfo(pdf).size() > 0);
 
-        bool tool = false;
-        const QString text = pdfText(pdf, tool);
-        if (!tool) QSKIP("pdftotext is not installed");
+        const PdfText read = pdfText(pdf);
+        if (!read.available) QSKIP("pdftotext is not installed");
+        QVERIFY2(read.ok, qPrintable(read.error));
+        const QString& text = read.text;
         QCOMPARE(text.count(QLatin1Char('\f')), pages);
         QVERIFY(text.contains(QStringLiteral("Tarnik")));
         QVERIFY(text.contains(QStringLiteral("Akapit 1: Łódź, zażółć gęślą jaźń.")));
@@ -283,9 +275,10 @@ private slots:
             }
             doc.Print(PrintRange::pages(2, 3));
         }
-        bool tool = false;
-        const QString text = pdfText(pdf, tool);
-        if (!tool) QSKIP("pdftotext is not installed");
+        const PdfText read = pdfText(pdf);
+        if (!read.available) QSKIP("pdftotext is not installed");
+        QVERIFY2(read.ok, qPrintable(read.error));
+        const QString& text = read.text;
         QCOMPARE(text.count(QLatin1Char('\f')), 2);
         QVERIFY(text.contains(QStringLiteral("Strona numer 2")));
         QVERIFY(text.contains(QStringLiteral("Strona numer 3")));

@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+
+#include "model/assessment.h"
 
 using namespace tarnik;
 
@@ -141,4 +144,24 @@ TEST(Dates, TodayIsAWholeRecentDay) {
     EXPECT_EQ(today, std::trunc(today));
     EXPECT_GT(today, dayNumberFromCivil(2020, 1, 1));
     EXPECT_LT(today, dayNumberFromCivil(2200, 1, 1));
+}
+
+TEST(Dates, TodayCanBeFixedForTestsAndGoesBackToTheClock) {
+    ASSERT_FALSE(todayForTesting().has_value());
+    const DayNumber clock = todayDayNumber();
+
+    setTodayForTesting(38061.75); // 15 March 2004, 18:00
+    EXPECT_EQ(todayForTesting(), std::optional<DayNumber>(38061.0));
+    EXPECT_EQ(todayDayNumber(), 38061.0);
+    EXPECT_EQ(Assessment().DTPOcena, 38061.0);
+    Assessment renewed(40000);
+    renewed.resetToNew();
+    EXPECT_EQ(renewed.DTPOcena, 38061.0);
+
+    setTodayForTesting(std::nullopt);
+    EXPECT_FALSE(todayForTesting().has_value());
+    const DayNumber after = todayDayNumber();
+    // The clock again: the same day as before, or the next one when midnight came in between.
+    EXPECT_TRUE(after == clock || after == clock + 1) << after << " " << clock;
+    EXPECT_NE(after, 38061.0);
 }

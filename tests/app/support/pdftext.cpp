@@ -1,0 +1,44 @@
+#include "pdftext.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace tarnik::testing {
+
+PdfText pdfText(const QString& pdfFile, int timeoutMs) {
+    PdfText out;
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    out.available = !tool.isEmpty();
+    if (!out.available) {
+        out.error = QStringLiteral("pdftotext is not installed");
+        return out;
+    }
+    if (!QFileInfo(pdfFile).isFile()) {
+        out.error = QStringLiteral("no PDF file %1").arg(pdfFile);
+        return out;
+    }
+    QProcess p;
+    p.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfFile, QStringLiteral("-")});
+    if (!p.waitForStarted(timeoutMs)) {
+        out.error = QStringLiteral("pdftotext did not start: %1").arg(p.errorString());
+        return out;
+    }
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished(5000);
+        out.error = QStringLiteral("pdftotext did not finish within %1 ms").arg(timeoutMs);
+        return out;
+    }
+    out.text = QString::fromUtf8(p.readAllStandardOutput());
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        out.error = QStringLiteral("pdftotext failed (exit code %1): %2")
+                        .arg(p.exitCode())
+                        .arg(QString::fromLocal8Bit(p.readAllStandardError()).trimmed());
+        return out;
+    }
+    out.ok = true;
+    return out;
+}
+
+} // namespace tarnik::testing
