@@ -1,5 +1,8 @@
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 
 #include "aboutwindow.h"
@@ -19,6 +22,12 @@ int main(int argc, char* argv[]) {
         return tarnik::runWithoutWindow(cl, stdout, stderr);
 
     tarnik::Application app(argc, argv);
+    // The toolkit's own dialogs (printing, page setup, print preview, fonts) speak Polish too,
+    // when the translations are installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkitTexts);
 
     // 1. The splash window, until its timer has fired.
     tarnik::SplashWindow splash;

@@ -169,7 +169,7 @@ void nameControlsByTheirLabels(QWidget* root) {
         caption.remove(QLatin1Char('&'));
         caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
         caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        buddy->setAccessibleName(caption.simplified());
+        buddy->setAccessibleName(caption.trimmed());
     }
 }
 
