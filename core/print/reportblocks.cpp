@@ -121,6 +121,15 @@ void ReportBuilder::addToHeading(std::unique_ptr<TItem> item) {
 }
 
 void ReportBuilder::place(std::unique_ptr<TItem> item) {
+    const int headingHeight = heading_ ? heading_->Height() : 0;
+    if (headingHeight + item->Height() > freshPageRoom()) {
+        placeInParts(std::move(item));
+        return;
+    }
+    placeWhole(std::move(item));
+}
+
+void ReportBuilder::placeWhole(std::unique_ptr<TItem> item) {
     if (heading_) {
         heading_->Add(std::move(item));
         doc().AddItem(std::move(heading_));
@@ -143,9 +152,9 @@ void ReportBuilder::placeLongTable(const TableShape& shape,
         body(*whole, i);
     const int total = whole->Height();
     const int headingHeight = heading_ ? heading_->Height() : 0;
-    const int freshPage = doc().usableHeight - pageHeaderHeight_;
+    const int freshPage = freshPageRoom();
     if (rows == 0 || headingHeight + total <= freshPage) {
-        place(std::move(whole));
+        placeWhole(std::move(whole));
         return;
     }
 
@@ -158,11 +167,6 @@ void ReportBuilder::placeLongTable(const TableShape& shape,
         rowHeight[i] = whole->rows[headerRows + i]->height;
     whole.reset();
 
-    const auto pageIsFresh = [this] {
-        const TDoc& d = doc();
-        const bool hasHeader = !(d.pageCount == 1 && d.noHeaderOnFirstPage);
-        return d.pages.back()->items.size() == (hasHeader ? 3u : 0u);
-    };
     std::size_t i = 0;
     bool first = true;
     while (i < rows) {

@@ -69,9 +69,24 @@ private:
     void beginHeading(std::string text, std::string_view style);
     // Something more that must stay with the heading (a table's header).
     void addToHeading(std::unique_ptr<TItem> item);
-    // Places an item: with the waiting heading when there is one, else by itself.
+    // Places an item: with the waiting heading when there is one, else by itself. An item
+    // taller than a page is placed in parts (placeInParts), so that nothing runs off a page.
     void place(std::unique_ptr<TItem> item);
+    void placeWhole(std::unique_ptr<TItem> item);
     void flushHeading();
+
+    // ---- items taller than a page (reportsplit.cpp) -----------------------------------------
+    // The room of a page that holds only its running header.
+    int freshPageRoom() const { return doc().usableHeight - pageHeaderHeight_; }
+    bool pageIsFresh() const;
+    // A group goes item by item, a table row by row, and a row or a paragraph still too tall is
+    // cut between its words into parts that each fill the room left on a page.
+    void placeInParts(std::unique_ptr<TItem> item);
+    // Cuts the texts of the cells of one row (a paragraph is a row of one cell) into parts;
+    // `make` builds the item of one part from the cells' texts.
+    void
+    placeTextsInParts(const std::vector<std::string>& texts,
+                      const std::function<std::unique_ptr<TItem>(std::vector<std::string>)>& make);
 
     // A table of a header and many rows: placed whole when it fits on a page, otherwise split
     // into parts that each fill a page and repeat the header, so that no row runs off a page.
