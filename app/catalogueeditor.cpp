@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "errorhandler.h"
+#include "help/helpcontext.h"
+#include "help/windowhelp.h"
 #include "pathutil.h"
 #include "prompts.h"
 
@@ -15,6 +17,7 @@ namespace tarnik {
 
 TForm8::TForm8(const QString& programDir, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form8"));
+    setHelpContext(this, kHelpCatalogueEditor);
     setWindowTitle(QString::fromUtf8(kEditorTitle));
     setModal(true);
     resize(706, 477);

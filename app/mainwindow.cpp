@@ -22,6 +22,7 @@
 #include "help/helpcontext.h"
 #include "help/helptopics.h"
 #include "help/helpwindow.h"
+#include "help/windowhelp.h"
 #include "optionsdialog.h"
 #include "pages/accidentspage.h"
 #include "pages/acquaintancepage.h"
@@ -72,6 +73,10 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
         new DocumentCommands(document_, *wizard_, options_.loadSequence, options_.programDir, this);
     buildMenu();
     about_ = new AboutWindow(this);
+    // F1 in the dialogs and the progress window, which the window's own shortcut does not reach.
+    qApp->installEventFilter(new WindowHelp(
+        this, [this] { return helpWindow(); }, options_.programDir + QStringLiteral("/help"),
+        this));
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
@@ -157,7 +162,6 @@ void MainWindow::buildMenu() {
     QAction* contents = help->addAction(QStringLiteral("&Spis treści"));
     help->addSeparator();
     QAction* about = help->addAction(QStringLiteral("O &programie..."));
-
 
     connect(newAct, &QAction::triggered, this, guarded([this] { commands_->New(); }));
     connect(open, &QAction::triggered, this, guarded([this] { commands_->Open(); }));

@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "help/helpcontext.h"
+#include "help/windowhelp.h"
 #include "print/fontfallback.h"
 
 namespace tarnik {
@@ -40,6 +42,7 @@ QLabel* note(const char* name, const QString& text, QWidget* parent) {
 TOpcje::TOpcje(PrintOptions& options, SettingsStore& store, QWidget* parent)
     : QDialog(parent), options_(options), store_(store) {
     setObjectName(QStringLiteral("Opcje"));
+    setHelpContext(this, kHelpOptions);
     setWindowTitle(QStringLiteral("Opcje"));
 
     auto* frame = new QGroupBox(QStringLiteral("Drukowanie"), this);

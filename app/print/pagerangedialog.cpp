@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "help/helpcontext.h"
+#include "help/windowhelp.h"
 #include "model/errors.h"
 #include "model/text.h"
 
@@ -26,6 +28,7 @@ bool toInt(const QString& text, int& value) {
 TForm6::TForm6(std::function<void()> setUpPrinter, QWidget* parent)
     : QDialog(parent), setUpPrinter_(std::move(setUpPrinter)) {
     setObjectName(QStringLiteral("Form6"));
+    setHelpContext(this, kHelpPrintRange);
     setWindowTitle(QStringLiteral("Drukuj"));
 
     auto* frame = new QGroupBox(QStringLiteral("Zakres stron do wydrukowania"), this);

@@ -9,6 +9,8 @@
 
 #include "document.h"
 #include "errorhandler.h"
+#include "help/helpcontext.h"
+#include "help/windowhelp.h"
 #include "print/pagerangedialog.h"
 #include "print/printoptions.h"
 #include "print/printprogress.h"
@@ -89,6 +91,7 @@ void PrintCommand::exportPdf() {
 
 void PrintCommand::showPageSetup() {
     QPageSetupDialog dialog(&printer_, window());
+    setHelpContext(&dialog, kHelpPrintRange);
     dialog.exec();
 }
 
@@ -96,6 +99,7 @@ bool PrintCommand::askForRange(PrintRange& range) {
     log(QStringLiteral("Otwieram okienko opcji drukowania\r\n"));
     if (options_->cbStandard()) {
         QPrintDialog dialog(&printer_, window());
+        setHelpContext(&dialog, kHelpPrintDialog);
         dialog.setMinMax(1, 1000);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
@@ -181,6 +185,7 @@ void PrintCommand::previewReport() {
     walkLogged();
     QPrintPreviewDialog dialog(&printer_, window());
     dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    setHelpContext(&dialog, kHelpPrintPreview);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
         runGuarded(
             [&] {

@@ -7,6 +7,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "help/helpcontext.h"
+#include "help/windowhelp.h"
+
 namespace tarnik {
 
 namespace {
@@ -17,6 +20,7 @@ constexpr int kRepaintEveryMs = 40;
 
 TPrintPrg::TPrintPrg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PrintPrg"));
+    setHelpContext(this, kHelpPrintProgress);
     setWindowTitle(QStringLiteral("Przygotowanie do druku"));
     setModal(false);
     memo_ = new QPlainTextEdit(this);

@@ -19,10 +19,14 @@
 #include "fixedtoday.h"
 #include "help/helptopics.h"
 #include "help/helpwindow.h"
+#include "help/windowhelp.h"
+#include "modalanswerer.h"
 #include "model/errors.h"
 #include "pages/generaldatapage.h"
 #include "pages/personlistbox.h"
 #include "pages/workerspage.h"
+#include "print/pagerangedialog.h"
+#include "print/printprogress.h"
 #include "qtsettingsstore.h"
 #include "startupvalues.h"
 #include "testsupport.h"
@@ -178,19 +182,164 @@ private slots:
         QVERIFY(help->browser()->toHtml().contains(QStringLiteral("dane-ogolne.html")));
     }
 
+    // F1 in a dialog shows the dialog's topic in a help window that the modal dialog does not
+    // block; the window goes when the dialog closes. A modeless window uses the main help.
+    void f1InTheDialogsOpensTheirTopics() {
+        TemporaryHome home;
+        ScriptedPrompts prompts;
+        MainWindowOptions o;
+        o.programDir = shippedDataDir();
+        auto w = makeWindow(home, o);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+
+        const auto pressF1 = [](QWidget* modal, ModalAnswerer& answerer, const QString& topic) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus && focus->window() == modal ? focus : modal, Qt::Key_F1);
+            auto* help = modal->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+            if (!help || !help->isVisible())
+                return answerer.fail(QStringLiteral("no help window over ") + modal->objectName());
+            if (help->currentTopic() != topic) answerer.fail(help->currentTopic());
+            if (!help->browser()->toPlainText().contains(QStringLiteral("Drukow")) &&
+                !help->browser()->toPlainText().contains(QStringLiteral("Edytor")))
+                answerer.fail(QStringLiteral("the page was not read"));
+        };
+
+        {
+            ModalAnswerer answer([&](QWidget* modal, ModalAnswerer& answerer) {
+                pressF1(modal, answerer, QStringLiteral("drukowanie.html#opcje"));
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+            w->optionsAction()->trigger();
+            QVERIFY2(answer.ok(), qPrintable(answer.message()));
+        }
+        QPointer<HelpWindow> editorHelp;
+        {
+            ModalAnswerer answer([&](QWidget* modal, ModalAnswerer& answerer) {
+                pressF1(modal, answerer, QStringLiteral("edytor.html"));
+                editorHelp = modal->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+                if (!clickButton(modal, QStringLiteral("Zamknij"))) answerer.fail("Zamknij");
+            });
+            w->editorAction()->trigger();
+            QVERIFY2(answer.ok(), qPrintable(answer.message()));
+        }
+        // The editor is kept for later; its help window closed with it.
+        QVERIFY(editorHelp);
+        QVERIFY(!editorHelp->isVisible());
+        {
+            TForm6 range([] {}, w.get());
+            ModalAnswerer answer([&](QWidget* modal, ModalAnswerer& answerer) {
+                pressF1(modal, answerer, QStringLiteral("drukowanie.html#zakres"));
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+            range.exec();
+            QVERIFY2(answer.ok(), qPrintable(answer.message()));
+        }
+        // No help window of the main window was needed for the dialogs.
+        QVERIFY(!w->helpWindow()->isVisible());
+
+        TPrintPrg progress(w.get());
+        progress.show();
+        progress.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&progress));
+        QTest::keyClick(&progress, Qt::Key_F1);
+        QVERIFY(w->helpWindow()->isVisible());
+        QCOMPARE(w->helpWindow()->currentTopic(), QStringLiteral("drukowanie.html#postep"));
+    }
+
     // Every topic number leads to a help page that has the section it names, and every page of
     // the wizard has its page.
     void everyTopicHasItsSection() {
         const QString dir = shippedDataDir() + QStringLiteral("/help");
         const QList<int> numbers = helpContextNumbers();
-        for (int n :
-             {1100,  1200,  4020,  4030,  4040,  4050,  4060,  4070,  4080,  4090,  4100,  4110,
-              4120,  4130,  4140,  4150,  4160,  4170,  4670,  4680,  4690,  5500,  6500,  7500,
-              7600,  7610,  7710,  7720,  7730,  7740,  7750,  7760,  7770,  7780,  7790,  7800,
-              7810,  7910,  7911,  7912,  7913,  7914,  8500,  8510,  8520,  8530,  9500,  9510,
-              9520,  9530,  9540,  9550,  9560,  9570,  9580,  9700,  9710,  9720,  9730,  9740,
-              9750,  9760,  10500, 10600, 11500, 11600, 11700, 12500, 12600, 12700, 12800, 12900,
-              13500, 13600, 13700, 13720, 13730, 13800, 13900, 14500, 15500, 17000})
+        for (int n : {1100,
+                      1200,
+                      4020,
+                      4030,
+                      4040,
+                      4050,
+                      4060,
+                      4070,
+                      4080,
+                      4090,
+                      4100,
+                      4110,
+                      4120,
+                      4130,
+                      4140,
+                      4150,
+                      4160,
+                      4170,
+                      4670,
+                      4680,
+                      4690,
+                      5500,
+                      6500,
+                      7500,
+                      7600,
+                      7610,
+                      7710,
+                      7720,
+                      7730,
+                      7740,
+                      7750,
+                      7760,
+                      7770,
+                      7780,
+                      7790,
+                      7800,
+                      7810,
+                      7910,
+                      7911,
+                      7912,
+                      7913,
+                      7914,
+                      8500,
+                      8510,
+                      8520,
+                      8530,
+                      9500,
+                      9510,
+                      9520,
+                      9530,
+                      9540,
+                      9550,
+                      9560,
+                      9570,
+                      9580,
+                      9700,
+                      9710,
+                      9720,
+                      9730,
+                      9740,
+                      9750,
+                      9760,
+                      10500,
+                      10600,
+                      11500,
+                      11600,
+                      11700,
+                      12500,
+                      12600,
+                      12700,
+                      12800,
+                      12900,
+                      13500,
+                      13600,
+                      13700,
+                      13720,
+                      13730,
+                      13800,
+                      13900,
+                      14500,
+                      15500,
+                      17000,
+                      kHelpPrintRange,
+                      kHelpPrintProgress,
+                      kHelpPrintDialog,
+                      kHelpPrintPreview,
+                      kHelpOptions,
+                      kHelpCatalogueEditor})
             QVERIFY2(numbers.contains(n), qPrintable(QString::number(n)));
         QStringList topics;
         for (int n : numbers)
@@ -200,7 +349,7 @@ private slots:
              {"dane-ogolne.html", "opis-stanowiska.html", "szkolenia.html", "pracownicy.html",
               "czynniki.html", "karta-pomiaru.html", "karta-zagrozen.html", "stan-bhp.html",
               "wypadki.html", "karta-uzupelniajaca.html", "poziom-ryzyka.html", "plan.html",
-              "lista-osob.html", "podpowiedzi.html"})
+              "lista-osob.html", "podpowiedzi.html", "drukowanie.html", "edytor.html"})
             topics << QString::fromLatin1(p);
         for (const QString& topic : topics) {
             const QString page = topic.section(QLatin1Char('#'), 0, 0);
