@@ -14,6 +14,7 @@
 
 #include "document.h"
 #include "help/helpcontext.h"
+#include "pages/evaluationwidgets.h"
 #include "pages/personlistbox.h"
 #include "pages/widgetbinding.h"
 #include "pickerservice.h"
@@ -21,16 +22,6 @@
 #include "wizard.h"
 
 namespace tarnik {
-
-namespace {
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    return l;
-}
-
-} // namespace
 
 GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     : WizardPage(ctx, QStringLiteral("Dane ogólne"), QStringLiteral("dane-ogolne.html"), parent) {
@@ -61,22 +52,22 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     lstan_->setObjectName(QStringLiteral("EdtLStan"));
     lstan_->setRange(1, 999);
 
-    ig->addWidget(buddyLabel(QStringLiteral("Nazwa &zakładu:"), zaklad_, ident), 0, 0,
+    ig->addWidget(buddyCaption(QStringLiteral("Nazwa &zakładu:"), zaklad_, ident), 0, 0,
                   Qt::AlignTop);
     ig->addWidget(zaklad_, 0, 1, 1, 3);
     auto* zakladSide = new QVBoxLayout;
     zakladSide->addWidget(insertEstablishment_);
     zakladSide->addStretch(1);
     ig->addLayout(zakladSide, 0, 4);
-    ig->addWidget(buddyLabel(QStringLiteral("&Regon:"), regon_, ident), 1, 0);
+    ig->addWidget(buddyCaption(QStringLiteral("&Regon:"), regon_, ident), 1, 0);
     ig->addWidget(regon_, 1, 1);
-    ig->addWidget(buddyLabel(QStringLiteral("&Nr kolejny oceny stanowiska:"), nr_, ident), 1, 2);
+    ig->addWidget(buddyCaption(QStringLiteral("&Nr kolejny oceny stanowiska:"), nr_, ident), 1, 2);
     ig->addWidget(nr_, 1, 3);
-    ig->addWidget(buddyLabel(QStringLiteral("Nazwa st&anowiska:"), stanowisko_, ident), 2, 0);
+    ig->addWidget(buddyCaption(QStringLiteral("Nazwa st&anowiska:"), stanowisko_, ident), 2, 0);
     ig->addWidget(stanowisko_, 2, 1, 1, 4);
-    ig->addWidget(buddyLabel(QStringLiteral("&Kod stanowiska:"), kstan_, ident), 3, 0);
+    ig->addWidget(buddyCaption(QStringLiteral("&Kod stanowiska:"), kstan_, ident), 3, 0);
     ig->addWidget(kstan_, 3, 1);
-    ig->addWidget(buddyLabel(QStringLiteral("&Liczba stanowisk:"), lstan_, ident), 3, 2);
+    ig->addWidget(buddyCaption(QStringLiteral("&Liczba stanowisk:"), lstan_, ident), 3, 2);
     ig->addWidget(lstan_, 3, 3);
     ig->setColumnStretch(1, 1);
 
@@ -92,11 +83,11 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     date_->setMinimumDate(QDate(1900, 1, 1));
     jednostka_ = new QLineEdit(unit);
     jednostka_->setObjectName(QStringLiteral("EdtJednostka"));
-    ug->addWidget(buddyLabel(QStringLiteral("Data oc&eny:"), date_, unit), 0, 0);
+    ug->addWidget(buddyCaption(QStringLiteral("Data oc&eny:"), date_, unit), 0, 0);
     ug->addWidget(date_, 0, 1);
-    ug->addWidget(
-        buddyLabel(QStringLiteral("Nazwa &jednostki dokonującej oceny ryzyka:"), jednostka_, unit),
-        0, 2);
+    ug->addWidget(buddyCaption(QStringLiteral("Nazwa &jednostki dokonującej oceny ryzyka:"),
+                               jednostka_, unit),
+                  0, 2);
     ug->addWidget(jednostka_, 0, 3);
     ug->setColumnStretch(3, 1);
 

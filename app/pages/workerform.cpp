@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "help/helpcontext.h"
+#include "pages/evaluationwidgets.h"
 #include "pages/widgetbinding.h"
 #include "workers/training.h"
 #include "workers/workers.h"
@@ -19,12 +20,6 @@
 namespace tarnik {
 
 namespace {
-
-QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    return l;
-}
 
 QLabel* warningLabel(const char* name, QWidget* parent) {
     auto* l = new QLabel(parent);
@@ -60,15 +55,15 @@ WorkerForm::WorkerForm(const Assessment& assessment, QWidget* parent)
     personal->setContentsMargins(0, 0, 0, 0);
     personal->setHorizontalSpacing(6);
     personal->setVerticalSpacing(4);
-    personal->addWidget(buddyLabel(QStringLiteral("&Imię:"), firstName_, this), 0, 0);
+    personal->addWidget(buddyCaption(QStringLiteral("&Imię:"), firstName_, this), 0, 0);
     personal->addWidget(firstName_, 0, 1);
-    personal->addWidget(buddyLabel(QStringLiteral("Na&zwisko:"), surname_, this), 0, 2);
+    personal->addWidget(buddyCaption(QStringLiteral("Na&zwisko:"), surname_, this), 0, 2);
     personal->addWidget(surname_, 0, 3);
-    personal->addWidget(buddyLabel(QStringLiteral("&Stanowisko:"), position_, this), 1, 0);
+    personal->addWidget(buddyCaption(QStringLiteral("&Stanowisko:"), position_, this), 1, 0);
     personal->addWidget(position_, 1, 1);
     QDateEdit* employed = makeDate(kEmployment, "DTP401", this);
     setHelpContext(employed, 7760);
-    personal->addWidget(buddyLabel(QStringLiteral("Data zat&rudnienia:"), employed, this), 1, 2);
+    personal->addWidget(buddyCaption(QStringLiteral("Data zat&rudnienia:"), employed, this), 1, 2);
     personal->addWidget(employed, 1, 3);
     personal->setColumnStretch(1, 1);
     personal->setColumnStretch(3, 1);
@@ -181,7 +176,7 @@ QGroupBox* WorkerForm::buildExaminations() {
     g->addLayout(answers, 0, 1);
     QDateEdit* next = makeDate(kNextExamination, "DTP402", box);
     setHelpContext(next, 7790);
-    g->addWidget(buddyLabel(QStringLiteral("Data następn&ego badania:"), next, box), 1, 0, 1, 2);
+    g->addWidget(buddyCaption(QStringLiteral("Data następn&ego badania:"), next, box), 1, 0, 1, 2);
     g->addWidget(next, 2, 0, 1, 2, Qt::AlignLeft);
     stBad_ = warningLabel("STBad", box);
     g->addWidget(stBad_, 3, 0, 1, 2);
