@@ -52,27 +52,17 @@ QString describe(QWidget* w) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
 private slots:
     void initTestCase() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
         MainWindowOptions o;
         o.programDir = shippedDataDir();
-        w = makeWindow(*home, o);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow(o);
+        QVERIFY(showWindow());
     }
-    void cleanupTestCase() {
-        w->document().SetSaved(true);
-        w.reset();
-    }
+    void cleanupTestCase() { closeWindow(); }
 
     void everyControlOfEveryPageHasItsName() {
         QStringList unnamed;

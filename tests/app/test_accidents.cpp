@@ -19,12 +19,9 @@
 using namespace tarnik;
 using namespace tarnik::testing;
 
-class AccidentsTest : public QObject {
+class AccidentsTest : public QObject, WindowTestBase {
     Q_OBJECT
 
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
     QTemporaryDir dir;
 
     Wizard& wiz() { return w->wizard(); }
@@ -41,19 +38,10 @@ class AccidentsTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        openWindow();
+        QVERIFY(showWindow(true));
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     // 365 days back from 15 March 2004 across the leap day, with two blanks around "do" and
     // after "od".

@@ -15,12 +15,8 @@
 using namespace tarnik;
 using namespace tarnik::testing;
 
-class AcquaintanceTest : public QObject {
+class AcquaintanceTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     Assessment& a() { return w->document().assessment(); }
     AcquaintancePage* page() { return w->wizard().page<AcquaintancePage>(); }
@@ -38,18 +34,10 @@ class AcquaintanceTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow();
+        QVERIFY(showWindow());
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void addFromListSkipsANameAlreadyThereInLowerCase() {
         addWorker("Jan", "Kowalski");

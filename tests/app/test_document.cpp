@@ -53,12 +53,8 @@ Assessment readBack(const QString& file) {
 
 } // namespace
 
-class DocumentTest : public QObject {
+class DocumentTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     QString file(const QString& name) const { return home->path() + QLatin1Char('/') + name; }
     void typeIntoStation(const QString& text) {
@@ -68,16 +64,8 @@ class DocumentTest : public QObject {
     }
 
 private slots:
-    void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-    }
-    void cleanup() {
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void captionMarksTheFirstChangeOnly() {
         QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - bez nazwy"));

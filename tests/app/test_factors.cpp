@@ -39,12 +39,9 @@ QStringList shownNames(const QListView* view) {
 
 } // namespace
 
-class FactorsPageTest : public QObject {
+class FactorsPageTest : public QObject, WindowTestBase {
     Q_OBJECT
 
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
     FactorsPage* page = nullptr;
 
     Assessment& model() { return w->document().assessment(); }
@@ -68,21 +65,14 @@ class FactorsPageTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
+        openWindow();
         w->show();
         page = w->wizard().page<FactorsPage>();
         QVERIFY(page);
         w->wizard().showPage(kPageFactors);
         w->document().SetSaved(true);
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void onlyTheChosenGroupsListIsShown() {
         QCOMPARE(page->chosenGroup(), 0);

@@ -20,12 +20,8 @@
 using namespace tarnik;
 using namespace tarnik::testing;
 
-class GeneralDataTest : public QObject {
+class GeneralDataTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     GeneralDataPage* page() { return w->wizard().page<GeneralDataPage>(); }
     static void fill(PersonListBox* box, const QString& first, const QString& surname,
@@ -42,17 +38,10 @@ class GeneralDataTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
+        openWindow();
         w->show();
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void personLists_data() {
         QTest::addColumn<int>("which");

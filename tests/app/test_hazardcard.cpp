@@ -58,12 +58,9 @@ int barPixels(const QImage& img) {
 
 } // namespace
 
-class HazardCardTest : public QObject {
+class HazardCardTest : public QObject, WindowTestBase {
     Q_OBJECT
 
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
     QTemporaryDir dir;
 
     Wizard& wiz() { return w->wizard(); }
@@ -88,19 +85,10 @@ class HazardCardTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        openWindow();
+        QVERIFY(showWindow(true));
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     // A new assessment: the captions as the card has them, 36 zeros, zero indices, a chart
     // scale of 2 with a step of 1 and no legend.

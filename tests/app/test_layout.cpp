@@ -66,27 +66,17 @@ bool isInput(QWidget* w) {
 
 } // namespace
 
-class LayoutTest : public QObject {
+class LayoutTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
 private slots:
     void initTestCase() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
         MainWindowOptions o;
         o.programDir = shippedDataDir();
-        w = makeWindow(*home, o);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow(o);
+        QVERIFY(showWindow());
     }
-    void cleanupTestCase() {
-        w->document().SetSaved(true);
-        w.reset();
-    }
+    void cleanupTestCase() { closeWindow(); }
 
     void windowFitsASmallScreenAndMayBeResized() {
         // At least the room of the design, at most what a 1280 x 720 screen holds.

@@ -34,12 +34,9 @@ using namespace tarnik::testing;
 
 using Rows = std::array<int, 4>;
 
-class MeasurementCardTest : public QObject {
+class MeasurementCardTest : public QObject, WindowTestBase {
     Q_OBJECT
 
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
     MeasurementCardPage* page = nullptr;
 
     Assessment& model() { return w->document().assessment(); }
@@ -89,9 +86,7 @@ class MeasurementCardTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
+        openWindow();
         w->show();
         page = w->wizard().page<MeasurementCardPage>();
         QVERIFY(page);
@@ -99,12 +94,7 @@ private slots:
         tickFactors();
         w->wizard().showPage(kPageMeasurementCards);
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void theListHoldsTheChosenFactorsAlphabetically() {
         QAbstractItemModel* m = page->factorList()->model();

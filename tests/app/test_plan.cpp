@@ -30,12 +30,8 @@ PlanRow task(const char* text) {
 
 } // namespace
 
-class PlanTest : public QObject {
+class PlanTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     Assessment& a() { return w->document().assessment(); }
     PlanPage* page() { return w->wizard().page<PlanPage>(); }
@@ -74,18 +70,10 @@ class PlanTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow();
+        QVERIFY(showWindow());
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void aNewPlanHasOneEmptyRowAndTheLastColumnFillsTheGrid() {
         showPlan();

@@ -71,12 +71,9 @@ const QString kDashes35 = QStringLiteral("-----------------------------------");
 
 } // namespace
 
-class PrintTest : public QObject {
+class PrintTest : public QObject, WindowTestBase {
     Q_OBJECT
 
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
     std::unique_ptr<QTemporaryDir> dir;
     MemorySettingsStore store;
 
@@ -89,10 +86,8 @@ class PrintTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
         dir = std::make_unique<QTemporaryDir>();
-        w = makeWindow(*home);
+        openWindow();
         Assessment& a = w->document().assessment();
         a.EdtZaklad = "Huta Łódź";
         a.EdtStanowisko = "Spawacz";
@@ -103,11 +98,8 @@ private slots:
         print().printer().setOutputFileName(file(QStringLiteral("wydruk.pdf")));
     }
     void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
+        closeWindow();
         dir.reset();
-        home.reset();
     }
 
     void pageRangeDialogKeepsItsFieldsIntegers() {

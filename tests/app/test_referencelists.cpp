@@ -30,12 +30,8 @@
 using namespace tarnik;
 using namespace tarnik::testing;
 
-class ReferenceListsTest : public QObject {
+class ReferenceListsTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     Assessment& a() { return w->document().assessment(); }
     Wizard& wiz() { return w->wizard(); }
@@ -78,20 +74,12 @@ class ReferenceListsTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow();
+        QVERIFY(showWindow());
         QApplication::processEvents(); // the first showing loads the lists
         fillLists();
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void eachButtonOpensItsList() {
         QTest::keyClicks(general()->EdtZaklad(), QStringLiteral("Z"));

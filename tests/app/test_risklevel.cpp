@@ -61,12 +61,9 @@ double shareOf(const QImage& img, QColor c) {
 
 } // namespace
 
-class RiskLevelTest : public QObject {
+class RiskLevelTest : public QObject, WindowTestBase {
     Q_OBJECT
 
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
     QTemporaryDir dir;
 
     Wizard& wiz() { return w->wizard(); }
@@ -102,20 +99,11 @@ class RiskLevelTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        openWindow();
+        QVERIFY(showWindow(true));
         saveEvaluationFixture(fixtureFile());
     }
-    void cleanup() {
-        if (w) w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void roadThroughTheEvaluationPages() {
         if (!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik")))

@@ -84,13 +84,10 @@ void typeText(QWidget* w, const QString& text) {
 
 } // namespace
 
-class RoadTest : public QObject {
+class RoadTest : public QObject, WindowTestBase {
     Q_OBJECT
 
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
     std::unique_ptr<FixedToday> today;
-    std::unique_ptr<MainWindow> w;
 
     QWidget* page() { return w->wizard().currentPage(); }
     QString file(const QString& name) { return home->path() + QLatin1Char('/') + name; }
@@ -145,19 +142,13 @@ class RoadTest : public QObject {
 
 private slots:
     void initTestCase() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
         today = std::make_unique<FixedToday>(dayNumberFromCivil(2004, 3, 10));
         MainWindowOptions o;
         o.programDir = shippedDataDir();
-        w = makeWindow(*home, o);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow(o);
+        QVERIFY(showWindow());
     }
-    void cleanupTestCase() {
-        w->document().SetSaved(true);
-        w.reset();
-    }
+    void cleanupTestCase() { closeWindow(); }
 
     void theWholeRoad() {
         const Evaluation& e = w->document().evaluation();

@@ -22,12 +22,9 @@
 using namespace tarnik;
 using namespace tarnik::testing;
 
-class SupplementaryTest : public QObject {
+class SupplementaryTest : public QObject, WindowTestBase {
     Q_OBJECT
 
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
     QTemporaryDir dir;
 
     Wizard& wiz() { return w->wizard(); }
@@ -36,19 +33,10 @@ class SupplementaryTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        openWindow();
+        QVERIFY(showWindow(true));
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     // The captions of the page as the card has them.
     void captionsAndScales() {

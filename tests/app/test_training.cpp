@@ -15,12 +15,8 @@
 using namespace tarnik;
 using namespace tarnik::testing;
 
-class TrainingTest : public QObject {
+class TrainingTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     TrainingPage* page() { return w->wizard().page<TrainingPage>(); }
     Assessment& a() { return w->document().assessment(); }
@@ -28,18 +24,10 @@ class TrainingTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow();
+        QVERIFY(showWindow());
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void theItemsStandAsTheyAre() {
         w->wizard().showPage(kPageTraining);

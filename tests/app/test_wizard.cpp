@@ -23,12 +23,8 @@
 using namespace tarnik;
 using namespace tarnik::testing;
 
-class WizardTest : public QObject {
+class WizardTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     Wizard& wiz() { return w->wizard(); }
     void nameTheEstablishment() {
@@ -38,17 +34,10 @@ class WizardTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
+        openWindow();
         w->show();
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void pagesStandInTheirOrderWithTheirHeadings() {
         const QStringList headings = {

@@ -21,12 +21,8 @@
 using namespace tarnik;
 using namespace tarnik::testing;
 
-class WorkersTest : public QObject {
+class WorkersTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     WorkersPage* page() { return w->wizard().page<WorkersPage>(); }
     WorkerForm* form() { return page()->form(); }
@@ -76,19 +72,11 @@ class WorkersTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow();
+        QVERIFY(showWindow());
         w->wizard().showPage(kPageWorkers);
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void theRegisterKeepsItsSortedOrder() {
         QCOMPARE(page()->editorMode(), WorkerEditorMode::None);

@@ -39,12 +39,8 @@ DayNumber day(int y, int m, int d) {
 
 } // namespace
 
-class WorkersEditTest : public QObject {
+class WorkersEditTest : public QObject, WindowTestBase {
     Q_OBJECT
-
-    std::unique_ptr<TemporaryHome> home;
-    std::unique_ptr<ScriptedPrompts> prompts;
-    std::unique_ptr<MainWindow> w;
 
     WorkersPage* page() { return w->wizard().page<WorkersPage>(); }
     WorkerForm* form() { return page()->form(); }
@@ -85,21 +81,13 @@ class WorkersEditTest : public QObject {
 
 private slots:
     void init() {
-        home = std::make_unique<TemporaryHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        w = makeWindow(*home);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        openWindow();
+        QVERIFY(showWindow());
         a().DTPOcena = day(2004, 6, 15);
         a().EdtZaklad = "Huta";
         w->wizard().showPage(kPageWorkers);
     }
-    void cleanup() {
-        w->document().SetSaved(true);
-        w.reset();
-        prompts.reset();
-        home.reset();
-    }
+    void cleanup() { closeWindow(); }
 
     void clearedFieldsForANewWorker() {
         QVERIFY(!date(WorkerForm::kEmployment)->isEnabled());

@@ -130,4 +130,25 @@ std::unique_ptr<MainWindow> makeWindow(const TemporaryHome& home, MainWindowOpti
     return std::make_unique<MainWindow>(options);
 }
 
+void WindowTestBase::openWindow(MainWindowOptions options) {
+    closeWindow();
+    home = std::make_unique<TemporaryHome>();
+    prompts = std::make_unique<ScriptedPrompts>();
+    w = makeWindow(*home, std::move(options));
+}
+
+bool WindowTestBase::showWindow(bool activate) {
+    w->show();
+    if (!activate) return QTest::qWaitForWindowExposed(w.get());
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w.get());
+}
+
+void WindowTestBase::closeWindow() {
+    if (w) w->document().SetSaved(true);
+    w.reset();
+    prompts.reset();
+    home.reset();
+}
+
 } // namespace tarnik::testing

@@ -73,6 +73,23 @@ void writeSmallData(const QString& dir, bool withQuestions = true);
 // the temporary home), no file association unless asked for.
 std::unique_ptr<MainWindow> makeWindow(const TemporaryHome& home, MainWindowOptions options = {});
 
+// What most window tests hold: a temporary home, scripted prompts and a main window made in that
+// home. A test class derives from it after QObject and uses the three members by their names.
+class WindowTestBase {
+protected:
+    // A new home, new prompts and a window made by makeWindow (not shown yet).
+    void openWindow(MainWindowOptions options = {});
+    // Shows the window and waits until it is exposed, or with `activate` until it is the active
+    // window; false when that did not happen.
+    [[nodiscard]] bool showWindow(bool activate = false);
+    // Deletes the window without asking to save, then the prompts and the home.
+    void closeWindow();
+
+    std::unique_ptr<TemporaryHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<MainWindow> w;
+};
+
 // Writes bytes to a file.
 void writeBytes(const QString& file, const QByteArray& bytes);
 
