@@ -58,16 +58,6 @@ class PlanTest : public QObject, WindowTestBase {
         QVERIFY(w->document().IsSaved());
     }
 
-    // With TARNIK_SCREENSHOT_DIR set, the window as it stands is saved there.
-    void shot(const char* name) {
-        const QString dir = qEnvironmentVariable("TARNIK_SCREENSHOT_DIR");
-        if (dir.isEmpty()) return;
-        QApplication::processEvents();
-        QDir().mkpath(dir);
-        QVERIFY(
-            w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-    }
-
 private slots:
     void init() {
         openWindow();

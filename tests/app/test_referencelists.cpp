@@ -62,16 +62,6 @@ class ReferenceListsTest : public QObject, WindowTestBase {
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
 
-    // With TARNIK_SCREENSHOT_DIR set, the window as it stands is saved there.
-    void shot(const char* name) {
-        const QString dir = qEnvironmentVariable("TARNIK_SCREENSHOT_DIR");
-        if (dir.isEmpty()) return;
-        QApplication::processEvents();
-        QDir().mkpath(dir);
-        QVERIFY(
-            w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-    }
-
 private slots:
     void init() {
         openWindow();

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -149,6 +150,14 @@ void WindowTestBase::closeWindow() {
     w.reset();
     prompts.reset();
     home.reset();
+}
+
+void WindowTestBase::shot(const char* name) {
+    const QString dir = qEnvironmentVariable("TARNIK_SCREENSHOT_DIR");
+    if (dir.isEmpty()) return;
+    QApplication::processEvents();
+    QDir().mkpath(dir);
+    QVERIFY(w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
 }
 
 } // namespace tarnik::testing
