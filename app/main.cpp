@@ -5,11 +5,11 @@
 #include <QTranslator>
 #include <cstdio>
 
-#include "aboutwindow.h"
-#include "application.h"
-#include "commandline.h"
-#include "mainwindow.h"
-#include "splashwindow.h"
+#include "app/cli/commandline.h"
+#include "app/shell/aboutwindow.h"
+#include "app/shell/application.h"
+#include "app/shell/mainwindow.h"
+#include "app/shell/splashwindow.h"
 
 int main(int argc, char* argv[]) {
     // Options that need no window are handled before the toolkit starts, so they also work

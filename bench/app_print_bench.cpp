@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "print/drukowanie.h"
-#include "print/fontfallback.h"
-#include "print/qtcanvas.h"
+#include "app/print/fontfallback.h"
+#include "app/print/qtcanvas.h"
+#include "core/layout/drukowanie.h"
 
 using namespace tarnik;
 

@@ -18,13 +18,13 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/refresh.h"
-#include "model/settings.h"
-#include "model/trkfile.h"
-#include "pathutil.h"
-#include "print/chartpainter.h"
-#include "print/fontfallback.h"
-#include "print/reportprinting.h"
+#include "app/platform/pathutil.h"
+#include "app/print/fontfallback.h"
+#include "app/print/reportprinting.h"
+#include "app/widgets/chartpainter.h"
+#include "core/base/settings.h"
+#include "core/evaluation/refresh.h"
+#include "core/model/trkfile.h"
 
 using namespace tarnik;
 

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <string>
 
-#include "pages/workerform.h"
-#include "pages/workerlistmodel.h"
-#include "pages/workerlistview.h"
-#include "workers/workers.h"
+#include "app/pages/workers/workerform.h"
+#include "app/pages/workers/workerlistmodel.h"
+#include "app/pages/workers/workerlistview.h"
+#include "core/rules/workers/workers.h"
 
 using namespace tarnik;
 

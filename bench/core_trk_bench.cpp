@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/trkfile.h"
+#include "core/model/trkfile.h"
 
 #if defined(__unix__)
 #include <fcntl.h>

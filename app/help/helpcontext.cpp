@@ -1,4 +1,4 @@
-#include "help/helpcontext.h"
+#include "app/help/helpcontext.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "help/helptopics.h"
+#include "app/help/helptopics.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "help/helpwindow.h"
+#include "app/help/helpwindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,8 +11,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "help/helptopics.h"
-#include "model/cp1250.h"
+#include "app/help/helptopics.h"
+#include "core/base/cp1250.h"
 
 namespace tarnik {
 

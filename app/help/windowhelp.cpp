@@ -1,13 +1,13 @@
-#include "help/windowhelp.h"
+#include "app/help/windowhelp.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "help/helpcontext.h"
-#include "help/helptopics.h"
-#include "help/helpwindow.h"
+#include "app/help/helpcontext.h"
+#include "app/help/helptopics.h"
+#include "app/help/helpwindow.h"
 
 namespace tarnik {
 

@@ -1,4 +1,4 @@
-#include "print/fontfallback.h"
+#include "app/print/fontfallback.h"
 
 #include <QFontDatabase>
 #include <QHash>

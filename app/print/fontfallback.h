@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QString>
 
-#include "print/canvas.h"
+#include "core/layout/canvas.h"
 
 namespace tarnik {
 

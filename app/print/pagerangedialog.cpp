@@ -1,4 +1,4 @@
-#include "print/pagerangedialog.h"
+#include "app/print/pagerangedialog.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -10,10 +10,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "help/helpcontext.h"
-#include "help/windowhelp.h"
-#include "model/errors.h"
-#include "model/text.h"
+#include "app/help/helpcontext.h"
+#include "app/help/windowhelp.h"
+#include "core/base/errors.h"
+#include "core/base/text.h"
 
 namespace tarnik {
 

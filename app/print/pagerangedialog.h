@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "print/drukowanie.h"
+#include "core/layout/drukowanie.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,13 +1,13 @@
-#include "print/pdfcommand.h"
+#include "app/print/pdfcommand.h"
 
 #include <QFileInfo>
 #include <exception>
 
-#include "evaluation/refresh.h"
-#include "model/convert.h"
-#include "model/errors.h"
-#include "pathutil.h"
-#include "print/reportprinting.h"
+#include "app/platform/pathutil.h"
+#include "app/print/reportprinting.h"
+#include "core/base/errors.h"
+#include "core/evaluation/refresh.h"
+#include "core/model/convert.h"
 
 namespace tarnik {
 

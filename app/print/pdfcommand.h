@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "print/drukowanie.h"
+#include "core/layout/drukowanie.h"
 
 namespace tarnik {
 

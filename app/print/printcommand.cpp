@@ -1,4 +1,4 @@
-#include "print/printcommand.h"
+#include "app/print/printcommand.h"
 
 #include <QFileInfo>
 #include <QPageSetupDialog>
@@ -7,17 +7,17 @@
 #include <QStandardPaths>
 #include <stdexcept>
 
-#include "document.h"
-#include "errorhandler.h"
-#include "help/helpcontext.h"
-#include "help/windowhelp.h"
-#include "print/pagerangedialog.h"
-#include "print/printoptions.h"
-#include "print/printprogress.h"
-#include "print/qtcanvas.h"
-#include "print/reportprinting.h"
-#include "prompts.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/help/helpcontext.h"
+#include "app/help/windowhelp.h"
+#include "app/platform/errorhandler.h"
+#include "app/platform/prompts.h"
+#include "app/print/pagerangedialog.h"
+#include "app/print/printprogress.h"
+#include "app/print/qtcanvas.h"
+#include "app/print/reportprinting.h"
+#include "app/wizard/wizard.h"
+#include "core/report/printoptions.h"
 
 namespace tarnik {
 

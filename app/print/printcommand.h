@@ -12,8 +12,8 @@
 #include <QPrinter>
 #include <QString>
 
-#include "print/drukowanie.h"
-#include "print/report.h"
+#include "core/layout/drukowanie.h"
+#include "core/report/report.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "print/printprogress.h"
+#include "app/print/printprogress.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "help/helpcontext.h"
-#include "help/windowhelp.h"
+#include "app/help/helpcontext.h"
+#include "app/help/windowhelp.h"
 
 namespace tarnik {
 

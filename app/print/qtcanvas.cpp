@@ -1,4 +1,4 @@
-#include "print/qtcanvas.h"
+#include "app/print/qtcanvas.h"
 
 #include <QFile>
 #include <QPageLayout>
@@ -11,10 +11,10 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "model/text.h"
-#include "print/chartpainter.h"
-#include "print/fontfallback.h"
-#include "print/textlayout.h"
+#include "app/print/fontfallback.h"
+#include "app/widgets/chartpainter.h"
+#include "core/base/text.h"
+#include "core/layout/textlayout.h"
 
 namespace tarnik {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "print/canvas.h"
+#include "core/layout/canvas.h"
 
 class QPaintDevice;
 class QPrinter;

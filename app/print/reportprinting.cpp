@@ -1,4 +1,4 @@
-#include "print/reportprinting.h"
+#include "app/print/reportprinting.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <stdexcept>
 
-#include "model/textfile.h"
-#include "pathutil.h"
+#include "app/platform/pathutil.h"
+#include "core/base/textfile.h"
 
 namespace tarnik {
 

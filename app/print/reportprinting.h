@@ -5,8 +5,8 @@
 #include <QPdfWriter>
 #include <QString>
 
-#include "print/qtcanvas.h"
-#include "print/report.h"
+#include "app/print/qtcanvas.h"
+#include "core/report/report.h"
 
 class QWidget;
 

@@ -1,9 +1,9 @@
-#include "evaluation/arith.h"
+#include "core/evaluation/arith.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "model/text.h"
+#include "core/base/text.h"
 
 namespace tarnik::arith {
 

@@ -1,4 +1,4 @@
-#include "evaluation/chart.h"
+#include "core/evaluation/chart.h"
 
 #include <algorithm>
 

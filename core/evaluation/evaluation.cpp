@@ -1,10 +1,10 @@
-#include "evaluation/evaluation.h"
+#include "core/evaluation/evaluation.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "evaluation/arith.h"
-#include "model/text.h"
+#include "core/base/text.h"
+#include "core/evaluation/arith.h"
 
 namespace tarnik {
 

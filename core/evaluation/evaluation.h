@@ -19,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
-#include "evaluation/chart.h"
-#include "model/assessment.h"
+#include "core/evaluation/chart.h"
+#include "core/model/assessment.h"
 
 namespace tarnik {
 

@@ -1,6 +1,6 @@
-#include "evaluation/gradetone.h"
+#include "core/evaluation/gradetone.h"
 
-#include "evaluation/evaluation.h"
+#include "core/evaluation/evaluation.h"
 
 namespace tarnik {
 

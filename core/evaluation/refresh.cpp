@@ -1,9 +1,9 @@
-#include "evaluation/refresh.h"
+#include "core/evaluation/refresh.h"
 
 #include <vector>
 
-#include "factors/selection.h"
-#include "workers/workers.h"
+#include "core/rules/factors/selection.h"
+#include "core/rules/workers/workers.h"
 
 namespace tarnik {
 

@@ -4,8 +4,8 @@
 // the ticks, the hazard card recount and exposure indices, the accident indices, the
 // supplementary indices, the risk level, its grade and the recommendations. The report and the
 // command line take their figures from here, so they match what the pages show.
-#include "evaluation/evaluation.h"
-#include "model/assessment.h"
+#include "core/evaluation/evaluation.h"
+#include "core/model/assessment.h"
 
 namespace tarnik {
 

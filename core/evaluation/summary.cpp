@@ -1,10 +1,10 @@
-#include "evaluation/summary.h"
+#include "core/evaluation/summary.h"
 
 #include <cstdio>
 
-#include "evaluation/refresh.h"
-#include "model/convert.h"
-#include "model/text.h"
+#include "core/base/text.h"
+#include "core/evaluation/refresh.h"
+#include "core/model/convert.h"
 
 namespace tarnik {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "evaluation/evaluation.h"
-#include "model/assessment.h"
+#include "core/evaluation/evaluation.h"
+#include "core/model/assessment.h"
 
 namespace tarnik {
 

@@ -1,9 +1,9 @@
-#include "model/assessment.h"
+#include "core/model/assessment.h"
 
 #include <algorithm>
 
-#include "model/collation.h"
-#include "model/text.h"
+#include "core/base/collation.h"
+#include "core/base/text.h"
 
 namespace tarnik {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "checklist/checklist.h"
-#include "model/dates.h"
-#include "model/ranged.h"
+#include "core/base/dates.h"
+#include "core/model/ranged.h"
+#include "core/rules/checklist/checklist.h"
 
 namespace tarnik {
 

@@ -1,7 +1,7 @@
-#include "model/convert.h"
+#include "core/model/convert.h"
 
-#include "model/errors.h"
-#include "model/trkfile.h"
+#include "core/base/errors.h"
+#include "core/model/trkfile.h"
 
 namespace tarnik {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/assessment.h"
+#include "core/model/assessment.h"
 
 namespace tarnik {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/assessment.h"
-#include "model/textfile.h"
+#include "core/base/textfile.h"
+#include "core/model/assessment.h"
 
 namespace tarnik {
 

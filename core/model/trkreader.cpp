@@ -1,15 +1,15 @@
 // Reading the assessment file: the signature, then the tagged records; a record is taken
 // only whole, and a file that ends early keeps what was read before.
-#include "model/trkfile.h"
+#include "core/model/trkfile.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <optional>
 
-#include "model/cp1250.h"
-#include "model/errors.h"
-#include "model/text.h"
+#include "core/base/cp1250.h"
+#include "core/base/errors.h"
+#include "core/base/text.h"
 
 namespace tarnik {
 

@@ -1,13 +1,13 @@
 // Writing the assessment file: every record in its fixed layout, text in Windows-1250 padded
 // with zeros, so that the same assessment always gives the same bytes.
-#include "model/trkfile.h"
+#include "core/model/trkfile.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "model/cp1250.h"
-#include "model/text.h"
+#include "core/base/cp1250.h"
+#include "core/base/text.h"
 
 namespace tarnik {
 

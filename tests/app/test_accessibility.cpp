@@ -14,11 +14,11 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "application.h"
-#include "document.h"
-#include "pages/wizardpage.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/shell/application.h"
+#include "app/wizard/wizard.h"
+#include "app/wizard/wizardpage.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

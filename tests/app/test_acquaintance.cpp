@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "pages/acquaintancepage.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/closing/acquaintancepage.h"
+#include "app/shell/application.h"
+#include "app/wizard/wizard.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

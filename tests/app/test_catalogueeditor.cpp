@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "application.h"
-#include "catalogueeditor.h"
-#include "document.h"
-#include "model/cp1250.h"
-#include "testsupport.h"
+#include "app/dialogs/catalogueeditor.h"
+#include "app/document/document.h"
+#include "app/shell/application.h"
+#include "core/base/cp1250.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

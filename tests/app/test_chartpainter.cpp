@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <vector>
 
-#include "print/chartpainter.h"
-#include "print/chartwidget.h"
+#include "app/widgets/chartpainter.h"
+#include "app/widgets/chartwidget.h"
 
 using namespace tarnik;
 

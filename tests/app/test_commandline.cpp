@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "commandline.h"
-#include "mainwindow.h"
-#include "model/trkfile.h"
-#include "pathutil.h"
+#include "app/cli/commandline.h"
+#include "app/platform/pathutil.h"
+#include "app/shell/mainwindow.h"
+#include "core/model/trkfile.h"
 
 using namespace tarnik;
 

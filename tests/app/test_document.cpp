@@ -8,16 +8,16 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "errorhandler.h"
-#include "model/trkfile.h"
-#include "pages/generaldatapage.h"
-#include "pages/stationpage.h"
-#include "pathutil.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/general/generaldatapage.h"
+#include "app/pages/general/stationpage.h"
+#include "app/platform/errorhandler.h"
+#include "app/platform/pathutil.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/wizard/wizard.h"
+#include "core/model/trkfile.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

@@ -11,14 +11,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "model/cp1250.h"
-#include "pages/factorlistmodel.h"
-#include "pages/factorspage.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/factors/factorlistmodel.h"
+#include "app/pages/factors/factorspage.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/wizard/wizard.h"
+#include "core/base/cp1250.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

@@ -8,14 +8,14 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "pages/generaldatapage.h"
-#include "pages/personlistbox.h"
-#include "pages/stationpage.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/general/generaldatapage.h"
+#include "app/pages/general/personlistbox.h"
+#include "app/pages/general/stationpage.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/wizard/wizard.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

@@ -8,10 +8,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "application.h"
-#include "grid/alignedgrid.h"
-#include "grid/griddelegate.h"
-#include "testsupport.h"
+#include "app/shell/application.h"
+#include "app/widgets/grid/alignedgrid.h"
+#include "app/widgets/grid/griddelegate.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 

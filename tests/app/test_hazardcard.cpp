@@ -9,18 +9,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "factors/selection.h"
-#include "pages/fieldspinbox.h"
-#include "pages/hazardcardpage.h"
-#include "pages/risklevelpage.h"
-#include "print/chartpainter.h"
-#include "print/chartwidget.h"
-#include "test_risklevel_fixture.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/evaluation/hazardcardpage.h"
+#include "app/pages/evaluation/risklevelpage.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/widgets/chartpainter.h"
+#include "app/widgets/chartwidget.h"
+#include "app/widgets/fieldspinbox.h"
+#include "app/wizard/wizard.h"
+#include "core/rules/factors/selection.h"
+#include "tests/app/support/testsupport.h"
+#include "tests/app/test_risklevel_fixture.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

@@ -14,14 +14,14 @@
 #include <QStyle>
 #include <QTest>
 
-#include "aboutwindow.h"
-#include "application.h"
-#include "document.h"
-#include "help/helpwindow.h"
-#include "pages/wizardpage.h"
-#include "splashwindow.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/help/helpwindow.h"
+#include "app/shell/aboutwindow.h"
+#include "app/shell/application.h"
+#include "app/shell/splashwindow.h"
+#include "app/wizard/wizard.h"
+#include "app/wizard/wizardpage.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

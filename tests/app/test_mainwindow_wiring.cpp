@@ -5,15 +5,15 @@
 #include <QFontDialog>
 #include <QtTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "modalanswerer.h"
-#include "model/settings.h"
-#include "model/trkfile.h"
-#include "optionsdialog.h"
-#include "pathutil.h"
-#include "testsupport.h"
+#include "app/dialogs/optionsdialog.h"
+#include "app/document/document.h"
+#include "app/platform/pathutil.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "core/base/settings.h"
+#include "core/model/trkfile.h"
+#include "tests/app/support/modalanswerer.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

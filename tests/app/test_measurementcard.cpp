@@ -14,20 +14,20 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "model/trkfile.h"
-#include "pages/describelistmodel.h"
-#include "pages/factorcardeditor.h"
-#include "pages/measurementbox.h"
-#include "pages/measurementcardpage.h"
-#include "pages/supplementarybox.h"
-#include "pathutil.h"
-#include "pickerservice.h"
-#include "reflists/reflists.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/cards/describelistmodel.h"
+#include "app/pages/cards/factorcardeditor.h"
+#include "app/pages/cards/measurementbox.h"
+#include "app/pages/cards/measurementcardpage.h"
+#include "app/pages/cards/supplementarybox.h"
+#include "app/platform/pathutil.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/wizard/pickerservice.h"
+#include "app/wizard/wizard.h"
+#include "core/model/trkfile.h"
+#include "core/rules/reflists/reflists.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

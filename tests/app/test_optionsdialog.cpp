@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "optionsdialog.h"
-#include "qtsettingsstore.h"
+#include "app/dialogs/optionsdialog.h"
+#include "app/platform/qtsettingsstore.h"
 
 using namespace tarnik;
 

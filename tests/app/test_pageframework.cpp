@@ -7,17 +7,17 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "model/errors.h"
-#include "model/trkfile.h"
-#include "pathutil.h"
-#include "pickerservice.h"
-#include "print/printcommand.h"
-#include "reflists/reflists.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/platform/pathutil.h"
+#include "app/print/printcommand.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/wizard/pickerservice.h"
+#include "app/wizard/wizard.h"
+#include "core/base/errors.h"
+#include "core/model/trkfile.h"
+#include "core/rules/reflists/reflists.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

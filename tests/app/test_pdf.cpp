@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "commandline.h"
-#include "model/trkfile.h"
-#include "pathutil.h"
+#include "app/cli/commandline.h"
+#include "app/platform/pathutil.h"
+#include "core/model/trkfile.h"
 
 using namespace tarnik;
 

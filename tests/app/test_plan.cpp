@@ -8,16 +8,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "grid/alignedgrid.h"
-#include "grid/griddelegate.h"
-#include "model/trkfile.h"
-#include "pages/planpage.h"
-#include "pathutil.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/closing/planpage.h"
+#include "app/platform/pathutil.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/widgets/grid/alignedgrid.h"
+#include "app/widgets/grid/griddelegate.h"
+#include "app/wizard/wizard.h"
+#include "core/model/trkfile.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

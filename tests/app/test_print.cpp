@@ -16,18 +16,18 @@
 #include <QTimer>
 #include <functional>
 
-#include "application.h"
-#include "document.h"
-#include "model/errors.h"
-#include "model/settings.h"
-#include "print/chartwidget.h"
-#include "print/pagerangedialog.h"
-#include "print/printcommand.h"
-#include "print/printprogress.h"
-#include "print/qtcanvas.h"
-#include "print/reportprinting.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/print/pagerangedialog.h"
+#include "app/print/printcommand.h"
+#include "app/print/printprogress.h"
+#include "app/print/qtcanvas.h"
+#include "app/print/reportprinting.h"
+#include "app/shell/application.h"
+#include "app/widgets/chartwidget.h"
+#include "app/wizard/wizard.h"
+#include "core/base/errors.h"
+#include "core/base/settings.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

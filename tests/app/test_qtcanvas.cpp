@@ -8,11 +8,11 @@
 #include <memory>
 #include <stdexcept>
 
-#include "pdftext.h"
-#include "print/chartpainter.h"
-#include "print/drukowanie.h"
-#include "print/fontfallback.h"
-#include "print/qtcanvas.h"
+#include "app/print/fontfallback.h"
+#include "app/print/qtcanvas.h"
+#include "app/widgets/chartpainter.h"
+#include "core/layout/drukowanie.h"
+#include "tests/app/support/pdftext.h"
 
 using namespace tarnik;
 using tarnik::testing::PdfText;

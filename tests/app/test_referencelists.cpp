@@ -12,20 +12,20 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "grid/alignedgrid.h"
-#include "grid/griddelegate.h"
-#include "model/cp1250.h"
-#include "pages/generaldatapage.h"
-#include "pages/measurementcardpage.h"
-#include "pages/personlistbox.h"
-#include "pages/referencelistspage.h"
-#include "pathutil.h"
-#include "pickerservice.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/cards/measurementcardpage.h"
+#include "app/pages/general/generaldatapage.h"
+#include "app/pages/general/personlistbox.h"
+#include "app/pages/reflists/referencelistspage.h"
+#include "app/platform/pathutil.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/widgets/grid/alignedgrid.h"
+#include "app/widgets/grid/griddelegate.h"
+#include "app/wizard/pickerservice.h"
+#include "app/wizard/wizard.h"
+#include "core/base/cp1250.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

@@ -14,21 +14,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "evaluation/refresh.h"
-#include "pages/accidentspage.h"
-#include "pages/checklistmodel.h"
-#include "pages/fieldspinbox.h"
-#include "pages/hazardcardpage.h"
-#include "pages/risklevelpage.h"
-#include "pages/safetypage.h"
-#include "pages/supplementarypage.h"
-#include "print/chartwidget.h"
-#include "test_risklevel_fixture.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/evaluation/accidentspage.h"
+#include "app/pages/evaluation/hazardcardpage.h"
+#include "app/pages/evaluation/risklevelpage.h"
+#include "app/pages/evaluation/supplementarypage.h"
+#include "app/pages/safety/checklistmodel.h"
+#include "app/pages/safety/safetypage.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/widgets/chartwidget.h"
+#include "app/widgets/fieldspinbox.h"
+#include "app/wizard/wizard.h"
+#include "core/evaluation/refresh.h"
+#include "tests/app/support/testsupport.h"
+#include "tests/app/test_risklevel_fixture.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

@@ -6,9 +6,9 @@
 #include <QString>
 #include <memory>
 
-#include "model/assessment.h"
-#include "model/trkfile.h"
-#include "pathutil.h"
+#include "app/platform/pathutil.h"
+#include "core/model/assessment.h"
+#include "core/model/trkfile.h"
 
 namespace tarnik::testing {
 

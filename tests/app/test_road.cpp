@@ -19,17 +19,17 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "fixedtoday.h"
-#include "grid/alignedgrid.h"
-#include "grid/griddelegate.h"
-#include "model/dates.h"
-#include "pdftext.h"
-#include "print/printcommand.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/print/printcommand.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/widgets/grid/alignedgrid.h"
+#include "app/widgets/grid/griddelegate.h"
+#include "app/wizard/wizard.h"
+#include "core/base/dates.h"
+#include "tests/app/support/fixedtoday.h"
+#include "tests/app/support/pdftext.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

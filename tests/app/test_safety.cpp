@@ -9,15 +9,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "model/cp1250.h"
-#include "pages/checklistmodel.h"
-#include "pages/checklistview.h"
-#include "pages/safetypage.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/safety/checklistmodel.h"
+#include "app/pages/safety/checklistview.h"
+#include "app/pages/safety/safetypage.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/wizard/wizard.h"
+#include "core/base/cp1250.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

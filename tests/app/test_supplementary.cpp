@@ -9,15 +9,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "pages/fieldspinbox.h"
-#include "pages/generaldatapage.h"
-#include "pages/supplementarypage.h"
-#include "test_risklevel_fixture.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/evaluation/supplementarypage.h"
+#include "app/pages/general/generaldatapage.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/widgets/fieldspinbox.h"
+#include "app/wizard/wizard.h"
+#include "tests/app/support/testsupport.h"
+#include "tests/app/test_risklevel_fixture.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

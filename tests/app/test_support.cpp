@@ -13,16 +13,16 @@
 #include <map>
 #include <set>
 
-#include "application.h"
-#include "factors/cards.h"
-#include "fixedtoday.h"
-#include "fullassessment.h"
-#include "modalanswerer.h"
-#include "model/trkfile.h"
-#include "pdftext.h"
-#include "testsupport.h"
-#include "workers/training.h"
-#include "workers/workers.h"
+#include "app/shell/application.h"
+#include "core/model/trkfile.h"
+#include "core/rules/factors/cards.h"
+#include "core/rules/workers/training.h"
+#include "core/rules/workers/workers.h"
+#include "tests/app/support/fixedtoday.h"
+#include "tests/app/support/fullassessment.h"
+#include "tests/app/support/modalanswerer.h"
+#include "tests/app/support/pdftext.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

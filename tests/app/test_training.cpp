@@ -6,11 +6,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "pages/trainingpage.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/general/trainingpage.h"
+#include "app/shell/application.h"
+#include "app/wizard/wizard.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

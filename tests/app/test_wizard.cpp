@@ -8,17 +8,17 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "application.h"
-#include "blinker.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "pages/generaldatapage.h"
-#include "pages/personlistbox.h"
-#include "pages/workerspage.h"
-#include "pickerservice.h"
-#include "print/printcommand.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/general/generaldatapage.h"
+#include "app/pages/general/personlistbox.h"
+#include "app/pages/workers/workerspage.h"
+#include "app/print/printcommand.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/widgets/blinker.h"
+#include "app/wizard/pickerservice.h"
+#include "app/wizard/wizard.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

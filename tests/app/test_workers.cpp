@@ -9,14 +9,14 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "pages/workerform.h"
-#include "pages/workerlistmodel.h"
-#include "pages/workerlistview.h"
-#include "pages/workerspage.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/workers/workerform.h"
+#include "app/pages/workers/workerlistmodel.h"
+#include "app/pages/workers/workerlistview.h"
+#include "app/pages/workers/workerspage.h"
+#include "app/shell/application.h"
+#include "app/wizard/wizard.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

@@ -10,19 +10,19 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "application.h"
-#include "document.h"
-#include "documentcommands.h"
-#include "errorhandler.h"
-#include "model/trkfile.h"
-#include "pages/workerform.h"
-#include "pages/workerlistmodel.h"
-#include "pages/workerlistview.h"
-#include "pages/workerspage.h"
-#include "pathutil.h"
-#include "print/printcommand.h"
-#include "testsupport.h"
-#include "wizard.h"
+#include "app/document/document.h"
+#include "app/pages/workers/workerform.h"
+#include "app/pages/workers/workerlistmodel.h"
+#include "app/pages/workers/workerlistview.h"
+#include "app/pages/workers/workerspage.h"
+#include "app/platform/errorhandler.h"
+#include "app/platform/pathutil.h"
+#include "app/print/printcommand.h"
+#include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
+#include "app/wizard/wizard.h"
+#include "core/model/trkfile.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;

@@ -1,6 +1,6 @@
-#include "factors/cards.h"
-#include "model/errors.h"
-#include "model/text.h"
+#include "core/base/errors.h"
+#include "core/base/text.h"
+#include "core/rules/factors/cards.h"
 
 #include <gtest/gtest.h>
 

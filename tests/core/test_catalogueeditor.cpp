@@ -1,9 +1,9 @@
 // The catalogue editor's session: its three states, the question before a modified text is given
 // up, the refusal of an empty file, the characters that Windows-1250 cannot hold, and files that
 // cannot be read or written.
-#include "factors/catalogueeditor.h"
-#include "model/errors.h"
-#include "test_support.h"
+#include "core/base/errors.h"
+#include "core/rules/factors/editorsession.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 

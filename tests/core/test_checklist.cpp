@@ -1,7 +1,7 @@
-#include "checklist/checklist.h"
-#include "model/errors.h"
-#include "model/text.h"
-#include "test_support.h"
+#include "core/base/errors.h"
+#include "core/base/text.h"
+#include "core/rules/checklist/checklist.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/collation.h"
+#include "core/base/collation.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "model/convert.h"
-#include "model/trkfile.h"
-#include "sample_assessment.h"
-#include "test_support.h"
+#include "core/model/convert.h"
+#include "core/model/trkfile.h"
+#include "tests/support/sample_assessment.h"
+#include "tests/support/test_support.h"
 
 using namespace tarnik;
 

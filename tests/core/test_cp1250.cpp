@@ -1,4 +1,4 @@
-#include "model/cp1250.h"
+#include "core/base/cp1250.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The data files shipped beside the program: each reads without error and holds what the
 // program relies on.
-#include "checklist/checklist.h"
-#include "factors/catalogues.h"
-#include "model/collation.h"
-#include "model/cp1250.h"
-#include "model/text.h"
-#include "model/textfile.h"
-#include "reflists/reflists.h"
-#include "test_support.h"
+#include "core/base/collation.h"
+#include "core/base/cp1250.h"
+#include "core/base/text.h"
+#include "core/base/textfile.h"
+#include "core/rules/checklist/checklist.h"
+#include "core/rules/factors/catalogues.h"
+#include "core/rules/reflists/reflists.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/dates.h"
+#include "core/base/dates.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "model/assessment.h"
+#include "core/model/assessment.h"
 
 using namespace tarnik;
 

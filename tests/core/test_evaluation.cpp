@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "evaluation/arith.h"
-#include "evaluation/evaluation.h"
-#include "test_support.h"
+#include "core/evaluation/arith.h"
+#include "core/evaluation/evaluation.h"
+#include "tests/support/test_support.h"
 
 using namespace tarnik;
 

@@ -2,9 +2,9 @@
 // the band limits and the risk chart.
 #include <gtest/gtest.h>
 
-#include "evaluation/evaluation.h"
-#include "model/trkfile.h"
-#include "test_support.h"
+#include "core/evaluation/evaluation.h"
+#include "core/model/trkfile.h"
+#include "tests/support/test_support.h"
 
 using namespace tarnik;
 

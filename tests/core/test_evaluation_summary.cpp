@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "evaluation/refresh.h"
-#include "evaluation/summary.h"
-#include "model/trkfile.h"
-#include "test_support.h"
+#include "core/evaluation/refresh.h"
+#include "core/evaluation/summary.h"
+#include "core/model/trkfile.h"
+#include "tests/support/test_support.h"
 
 using namespace tarnik;
 

@@ -1,8 +1,8 @@
-#include "factors/catalogues.h"
-#include "factors/selection.h"
-#include "model/errors.h"
-#include "model/text.h"
-#include "test_support.h"
+#include "core/base/errors.h"
+#include "core/base/text.h"
+#include "core/rules/factors/catalogues.h"
+#include "core/rules/factors/selection.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The colour tone of the risk grade follows the band the level falls into.
 #include <gtest/gtest.h>
 
-#include "evaluation/evaluation.h"
-#include "evaluation/gradetone.h"
+#include "core/evaluation/evaluation.h"
+#include "core/evaluation/gradetone.h"
 
 using namespace tarnik;
 

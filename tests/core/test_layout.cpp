@@ -1,6 +1,6 @@
 // The page-layout model on the fixed-metric test canvas: a font of p points has lines p px
 // high and characters p / 2 px wide (pxPerPoint 1).
-#include "print/drukowanie.h"
+#include "core/layout/drukowanie.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "print/testcanvas.h"
+#include "tests/support/testcanvas.h"
 
 using namespace tarnik;
 

@@ -1,12 +1,12 @@
 // Line breaking and placing of text, shared by the test canvas and the printer canvas.
-#include "print/textlayout.h"
+#include "core/layout/textlayout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "model/text.h"
+#include "core/base/text.h"
 
 using namespace tarnik;
 

@@ -1,7 +1,7 @@
 // The rules of the improvement plan and the acquaintance list: empty plan rows going when the
 // page is shown or the plan printed, "Usuń wiersz" on a block of rows, "Dodaj z listy" and the
 // clean-up of the list before printing.
-#include "plan/plan.h"
+#include "core/rules/plan/plan.h"
 
 #include <gtest/gtest.h>
 

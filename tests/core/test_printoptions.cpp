@@ -1,4 +1,4 @@
-#include "print/printoptions.h"
+#include "core/report/printoptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // What the reference-list page does with a chosen row: the cells its "OK" hands over, and the
 // removal of an entry.
-#include "reflists/picking.h"
+#include "core/rules/reflists/picking.h"
 
 #include <gtest/gtest.h>
 

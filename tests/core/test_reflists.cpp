@@ -1,7 +1,7 @@
-#include "model/cp1250.h"
-#include "model/errors.h"
-#include "reflists/reflists.h"
-#include "test_support.h"
+#include "core/base/cp1250.h"
+#include "core/base/errors.h"
+#include "core/rules/reflists/reflists.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 

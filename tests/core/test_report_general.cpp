@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "print/reporttexts.h"
-#include "test_report_support.h"
+#include "core/report/reporttexts.h"
+#include "tests/core/test_report_support.h"
 
 using namespace tarnik;
 using namespace tarnik::report_test;

@@ -2,7 +2,7 @@
 // fit on one sheet continues on the next ones, every word kept and no page overfilled.
 #include <gtest/gtest.h>
 
-#include "test_report_support.h"
+#include "tests/core/test_report_support.h"
 
 using namespace tarnik;
 using namespace tarnik::report_test;

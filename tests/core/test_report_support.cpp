@@ -1,4 +1,4 @@
-#include "test_report_support.h"
+#include "tests/core/test_report_support.h"
 
 namespace tarnik::report_test {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "evaluation/refresh.h"
-#include "model/settings.h"
-#include "print/report.h"
-#include "print/testcanvas.h"
-#include "test_support.h"
+#include "core/base/settings.h"
+#include "core/evaluation/refresh.h"
+#include "core/report/report.h"
+#include "tests/support/test_support.h"
+#include "tests/support/testcanvas.h"
 
 namespace tarnik::report_test {
 

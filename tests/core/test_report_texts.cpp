@@ -1,11 +1,11 @@
 // The texts the report composes from the records: the result and interpretation lines of a
 // measurement card, the verdict of a described factor, a worker's trainings, and the lines of a
 // multi-line text.
-#include "print/reporttexts.h"
+#include "core/report/reporttexts.h"
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 using namespace tarnik;
 using tarnik::test_support::ymd;
@@ -129,4 +129,3 @@ TEST(ReportTexts, TrainingListsLoseTheirFinalCommaButKeepTheirBlank) {
               "Data kolejnego szkolenia okresowego: 1 czerwca 2003");
     EXPECT_EQ(periodicTrainingDates(w, 0, false), "");
 }
-

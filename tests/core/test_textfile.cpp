@@ -1,6 +1,6 @@
-#include "model/errors.h"
-#include "model/textfile.h"
-#include "test_support.h"
+#include "core/base/errors.h"
+#include "core/base/textfile.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 

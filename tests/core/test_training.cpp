@@ -1,5 +1,5 @@
-#include "test_support.h"
-#include "workers/training.h"
+#include "core/rules/workers/training.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <random>
 
-#include "model/cp1250.h"
-#include "model/errors.h"
-#include "model/trkfile.h"
-#include "sample_assessment.h"
-#include "test_support.h"
+#include "core/base/cp1250.h"
+#include "core/base/errors.h"
+#include "core/model/trkfile.h"
+#include "tests/support/sample_assessment.h"
+#include "tests/support/test_support.h"
 
 using namespace tarnik;
 using namespace tarnik::sample;

@@ -1,7 +1,7 @@
-#include "model/text.h"
-#include "test_support.h"
-#include "workers/training.h"
-#include "workers/workers.h"
+#include "core/base/text.h"
+#include "core/rules/workers/training.h"
+#include "core/rules/workers/workers.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "workers/workereditor.h"
+#include "core/rules/workers/workereditor.h"
 
 #include <gtest/gtest.h>
 

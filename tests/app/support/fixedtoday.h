@@ -3,8 +3,8 @@
 // that new assessments, dates shown and currency checks do not depend on the clock.
 #include <optional>
 
-#include "fullassessment.h"
-#include "model/dates.h"
+#include "core/base/dates.h"
+#include "tests/app/support/fullassessment.h"
 
 namespace tarnik::testing {
 

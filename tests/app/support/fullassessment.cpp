@@ -1,15 +1,15 @@
-#include "fullassessment.h"
+#include "tests/app/support/fullassessment.h"
 
 #include <array>
 #include <initializer_list>
 
-#include "checklist/checklist.h"
-#include "factors/cards.h"
-#include "factors/catalogues.h"
-#include "model/errors.h"
-#include "model/trkfile.h"
-#include "pathutil.h"
-#include "workers/workers.h"
+#include "app/platform/pathutil.h"
+#include "core/base/errors.h"
+#include "core/model/trkfile.h"
+#include "core/rules/checklist/checklist.h"
+#include "core/rules/factors/cards.h"
+#include "core/rules/factors/catalogues.h"
+#include "core/rules/workers/workers.h"
 
 namespace tarnik::testing {
 

@@ -5,7 +5,7 @@
 // computed by the core rules, as the program would store it.
 #include <QString>
 
-#include "model/assessment.h"
+#include "core/model/assessment.h"
 
 namespace tarnik::testing {
 

@@ -1,4 +1,4 @@
-#include "modalanswerer.h"
+#include "tests/app/support/modalanswerer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

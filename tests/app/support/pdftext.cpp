@@ -1,4 +1,4 @@
-#include "pdftext.h"
+#include "tests/app/support/pdftext.h"
 
 #include <QFileInfo>
 #include <QProcess>

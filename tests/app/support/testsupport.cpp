@@ -1,11 +1,11 @@
-#include "testsupport.h"
+#include "tests/app/support/testsupport.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
-#include "model/cp1250.h"
+#include "core/base/cp1250.h"
 
 namespace tarnik::testing {
 

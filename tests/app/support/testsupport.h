@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "mainwindow.h"
-#include "prompts.h"
+#include "app/platform/prompts.h"
+#include "app/shell/mainwindow.h"
 
 namespace tarnik::testing {
 

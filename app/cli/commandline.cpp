@@ -1,0 +1,176 @@
+#include "app/cli/commandline.h"
+
+#include <QGuiApplication>
+#include <memory>
+
+#include "app/platform/pathutil.h"
+#include "app/platform/qtsettingsstore.h"
+#include "app/print/pdfcommand.h"
+#include "core/evaluation/summary.h"
+#include "core/model/convert.h"
+
+namespace tarnik {
+
+namespace {
+
+const QString kPdfUsage =
+    QStringLiteral("Użycie: tarnik --pdf WYJŚCIE.pdf [--pages OD-DO] PLIK.trk");
+
+// "FROM-TO", two page numbers of 1 or more.
+bool parsePageRange(const QString& text, PrintRange& range) {
+    const QStringList parts = text.split(QLatin1Char('-'));
+    if (parts.size() != 2) return false;
+    bool okFrom = false;
+    bool okTo = false;
+    const int from = parts[0].trimmed().toInt(&okFrom);
+    const int to = parts[1].trimmed().toInt(&okTo);
+    if (!okFrom || !okTo || from < 1 || to < 1) return false;
+    range = PrintRange::pages(from, to);
+    return true;
+}
+
+void parsePdf(const QStringList& args, CommandLine& cl) {
+    // --pdf OUT [--pages FROM-TO] FILE, the range also after FILE.
+    QStringList rest = args.mid(1);
+    const qsizetype pages = rest.indexOf(QStringLiteral("--pages"));
+    if (pages >= 0) {
+        if (pages + 1 >= rest.size() || !parsePageRange(rest[pages + 1], cl.pdfRange)) {
+            cl.mode = CommandLine::Mode::Error;
+            cl.error = pages + 1 < rest.size()
+                           ? QStringLiteral("Nieprawidłowy zakres stron: %1 (podaj OD-DO, "
+                                            "np. 2-5)")
+                                 .arg(rest[pages + 1])
+                           : kPdfUsage;
+            return;
+        }
+        rest.remove(pages, 2);
+    }
+    if (rest.size() != 2 || rest[0].startsWith(QLatin1String("--")) ||
+        rest[1].startsWith(QLatin1String("--"))) {
+        cl.mode = CommandLine::Mode::Error;
+        cl.error = kPdfUsage;
+        return;
+    }
+    cl.mode = CommandLine::Mode::Pdf;
+    cl.pdfOut = rest[0];
+    cl.pdfIn = rest[1];
+}
+
+// The toolkit's own notes (a missing runtime folder, a font it substitutes) are not the
+// command's messages: standard error holds one line, and only on failure.
+void dropToolkitNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+int runPdf(const CommandLine& cl, std::FILE* err) {
+    // Fonts and the PDF writer need the toolkit; no window is ever shown.
+    std::unique_ptr<QGuiApplication> app;
+    if (!QCoreApplication::instance()) {
+        qInstallMessageHandler(dropToolkitNotes);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "tarnik";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    QtSettingsStore store;
+    const PdfCommandResult r = exportAssessmentPdf(cl.pdfIn, cl.pdfOut, cl.pdfRange, store);
+    if (r.exitCode != 0)
+        std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
+    return r.exitCode;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& args) {
+    CommandLine cl;
+    if (args.isEmpty()) return cl;
+    const QString& first = args.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        cl.mode = CommandLine::Mode::Help;
+    } else if (first == QLatin1String("--convert")) {
+        if (args.size() != 3) {
+            cl.mode = CommandLine::Mode::Error;
+            cl.error = QStringLiteral("Użycie: tarnik --convert WYJŚCIE.trk WEJŚCIE.trk");
+        } else {
+            cl.mode = CommandLine::Mode::Convert;
+            cl.convertOut = args[1];
+            cl.convertIn = args[2];
+        }
+    } else if (first == QLatin1String("--summary")) {
+        if (args.size() != 2) {
+            cl.mode = CommandLine::Mode::Error;
+            cl.error = QStringLiteral("Użycie: tarnik --summary PLIK.trk");
+        } else {
+            cl.mode = CommandLine::Mode::Summary;
+            cl.summaryIn = args[1];
+        }
+    } else if (first == QLatin1String("--pdf")) {
+        parsePdf(args, cl);
+    } else if (first.startsWith(QLatin1String("--"))) {
+        cl.mode = CommandLine::Mode::Error;
+        cl.error = QStringLiteral("Nieznana opcja: %1 (tarnik --help wyświetla opcje)").arg(first);
+    } else {
+        // The file association passes a double-clicked assessment as the first argument.
+        cl.fileToOpen = first;
+    }
+    return cl;
+}
+
+QString helpText() {
+    return QStringLiteral(
+        "Tarnik 2.18 - ocena ryzyka zawodowego na stanowisku pracy\n"
+        "\n"
+        "Użycie:\n"
+        "  tarnik [PLIK.trk]                        uruchamia program i otwiera podaną ocenę\n"
+        "  tarnik --convert WYJŚCIE.trk WEJŚCIE.trk zapisuje ocenę z pliku WEJŚCIE (dowolnej\n"
+        "                                           wersji) w bieżącym formacie jako WYJŚCIE\n"
+        "  tarnik --summary PLIK.trk                wypisuje wskaźniki, poziom ryzyka i zalecenia\n"
+        "                                           oceny z pliku PLIK w formacie JSON (UTF-8)\n"
+        "  tarnik --pdf WYJŚCIE.pdf [--pages OD-DO] PLIK.trk\n"
+        "                                           zapisuje wydruk oceny z pliku PLIK (wszystkie\n"
+        "                                           strony albo strony od OD do DO) w pliku PDF\n"
+        "  tarnik --help                            wyświetla ten opis\n"
+        "\n"
+        "Polecenia --convert, --summary i --pdf działają bez okna. Kod wyjścia 0 oznacza\n"
+        "powodzenie, 1 błąd (opisany jednym wierszem na standardowym wyjściu błędów).\n"
+        "--pdf drukuje z opcjami wydruku zapisanymi w ustawieniach programu.\n");
+}
+
+int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
+    switch (cl.mode) {
+    case CommandLine::Mode::Help:
+        std::fputs(helpText().toLocal8Bit().constData(), out);
+        return 0;
+    case CommandLine::Mode::Error:
+        std::fprintf(err, "%s\n", cl.error.toLocal8Bit().constData());
+        return 1;
+    case CommandLine::Mode::Convert: {
+        const ConvertResult r = convertTrkFile(toPath(cl.convertIn), toPath(cl.convertOut));
+        if (r.exitCode != 0)
+            std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
+        return r.exitCode;
+    }
+    case CommandLine::Mode::Summary: {
+        const SummaryResult r = summarizeTrkFile(toPath(cl.summaryIn));
+        if (r.exitCode != 0) {
+            std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
+            return r.exitCode;
+        }
+        // JSON is UTF-8 whatever the console's code page.
+        if (std::fwrite(r.json.data(), 1, r.json.size(), out) != r.json.size() ||
+            std::fflush(out) != 0) {
+            std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
+            return 1;
+        }
+        return 0;
+    }
+    case CommandLine::Mode::Pdf:
+        return runPdf(cl, err);
+    case CommandLine::Mode::Window:
+        break;
+    }
+    return 0;
+}
+
+} // namespace tarnik

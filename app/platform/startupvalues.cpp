@@ -1,0 +1,178 @@
+#include "app/platform/startupvalues.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "app/platform/appicon.h"
+#include "core/base/settings.h"
+
+namespace tarnik {
+
+void writeStartupValues(SettingsStore& store, const QString& programDir) {
+    if (!store.available()) return;
+    QString dir = QDir::toNativeSeparators(QDir(programDir).absolutePath());
+    if (!dir.endsWith(QDir::separator())) dir += QDir::separator();
+    // Each value on its own: one that cannot be written does not keep the others out.
+    store.writeString("Ostatnia aktualizacja", kLastUpdateValue);
+    store.writeString("DefaultPath", dir.toStdString());
+    store.writeString("Producent", kProducerValue);
+    store.writeString("Version", kVersionValue);
+}
+
+QString userDataHome() {
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/share");
+    return base;
+}
+
+QString desktopExecQuoted(const QString& path) {
+    QString out = QStringLiteral("\"");
+    for (const QChar c : path) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+            c == QLatin1Char('\\'))
+            out += QLatin1Char('\\');
+        if (c == QLatin1Char('%')) out += QLatin1Char('%');
+        out += c;
+    }
+    out += QLatin1Char('"');
+    return out;
+}
+
+namespace {
+
+// Writes the file when its content differs; false when it cannot be written.
+bool writeIfDifferent(const QString& fileName, const QByteArray& content, bool& changed) {
+    QFile existing(fileName);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == content) return true;
+    existing.close();
+    if (!QDir().mkpath(QFileInfo(fileName).absolutePath())) return false;
+    QSaveFile out(fileName);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    out.write(content);
+    if (!out.commit()) return false;
+    changed = true;
+    return true;
+}
+
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+#ifndef Q_OS_WIN
+AssociationResult registerFreedesktop(const QString& executable, const QString& dataHome,
+                                      bool refreshCaches) {
+    AssociationResult r;
+    const QString mimeXml =
+        QStringLiteral(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+            "  <mime-type type=\"%1\">\n"
+            "    <comment>Risk assessment (Tarnik)</comment>\n"
+            "    <comment xml:lang=\"pl\">Ocena ryzyka zawodowego (Tarnik)</comment>\n"
+            "    <icon name=\"application-x-tarnik-ocena\"/>\n"
+            "    <magic priority=\"60\">\n"
+            "      <match type=\"string\" offset=\"0\" value=\"\\x07TRK\"/>\n"
+            "    </magic>\n"
+            "    <glob pattern=\"*.trk\"/>\n"
+            "  </mime-type>\n"
+            "</mime-info>\n")
+            .arg(kTrkMimeType);
+    const QString desktop = QStringLiteral("[Desktop Entry]\n"
+                                           "Type=Application\n"
+                                           "Version=1.0\n"
+                                           "Name=Tarnik\n"
+                                           "GenericName=Ocena ryzyka zawodowego\n"
+                                           "Comment=Ocena ryzyka zawodowego na stanowisku pracy\n"
+                                           "Exec=%1 %f\n"
+                                           "Icon=tarnik\n"
+                                           "Terminal=false\n"
+                                           "MimeType=%2;\n"
+                                           "Categories=Office;\n")
+                                .arg(desktopExecQuoted(executable), kTrkMimeType);
+
+    bool mimeChanged = false;
+    bool appsChanged = false;
+    bool iconsChanged = false;
+    auto count = [&r](bool ok) { ok ? ++r.written : ++r.skipped; };
+    count(writeIfDifferent(dataHome + QStringLiteral("/mime/packages/tarnik-ocena.xml"),
+                           mimeXml.toUtf8(), mimeChanged));
+    count(writeIfDifferent(dataHome + QStringLiteral("/applications/tarnik.desktop"),
+                           desktop.toUtf8(), appsChanged));
+    const QString icons = dataHome + QStringLiteral("/icons/hicolor/64x64");
+    count(writeIfDifferent(icons + QStringLiteral("/apps/tarnik.png"),
+                           pngBytes(drawProgramIcon(64)), iconsChanged));
+    count(writeIfDifferent(icons + QStringLiteral("/mimetypes/application-x-tarnik-ocena.png"),
+                           pngBytes(drawDocumentIcon(64)), iconsChanged));
+    r.changed = mimeChanged || appsChanged || iconsChanged;
+
+    if (refreshCaches) {
+        // The desktop reads the new type and entry from its caches; the tools run on their own
+        // and their absence or failure changes nothing for the program.
+        const QString updateMime =
+            QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+        if (mimeChanged && !updateMime.isEmpty())
+            QProcess::startDetached(updateMime, {dataHome + QStringLiteral("/mime")});
+        const QString updateDesktop =
+            QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
+        if (appsChanged && !updateDesktop.isEmpty())
+            QProcess::startDetached(updateDesktop, {dataHome + QStringLiteral("/applications")});
+    }
+    return r;
+}
+#else
+AssociationResult registerWindowsClasses(const QString& executable) {
+    AssociationResult r;
+    // Per-user classes: HKEY_CURRENT_USER\Software\Classes stands for the classes root of
+    // this user without administrator rights.
+    QSettings classes(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"),
+                      QSettings::NativeFormat);
+    const QString exe = QDir::toNativeSeparators(executable);
+    const QList<QPair<QString, QString>> values = {
+        {QStringLiteral(".trk/Default"), kTrkProgId},
+        {kTrkProgId + QStringLiteral("/DefaultIcon/Default"), exe + QStringLiteral(",0")},
+        {kTrkProgId + QStringLiteral("/shell/Default"), QStringLiteral("open")},
+        {kTrkProgId + QStringLiteral("/shell/open/command/Default"),
+         QLatin1Char('"') + exe + QStringLiteral("\" \"%1\"")},
+    };
+    for (const auto& [key, value] : values) {
+        if (classes.value(key).toString() != value) {
+            classes.setValue(key, value);
+            classes.sync();
+            if (classes.status() != QSettings::NoError) {
+                ++r.skipped;
+                continue;
+            }
+            r.changed = true;
+        }
+        ++r.written;
+    }
+    return r;
+}
+#endif
+
+} // namespace
+
+AssociationResult registerFileAssociation(const QString& executable, QString dataHome,
+                                          bool refreshCaches) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(dataHome);
+    Q_UNUSED(refreshCaches);
+    return registerWindowsClasses(executable);
+#else
+    if (dataHome.isEmpty()) dataHome = userDataHome();
+    return registerFreedesktop(executable, dataHome, refreshCaches);
+#endif
+}
+
+} // namespace tarnik

@@ -1,0 +1,28 @@
+#include "app/shell/application.h"
+
+#include <QDir>
+
+#include "app/platform/errorhandler.h"
+
+namespace tarnik {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const ActionCancelled&) {
+        return false;
+    } catch (const std::exception& e) {
+        reportError(e);
+        return false;
+    }
+}
+
+QString programDirectory() {
+    const QString fromEnv = qEnvironmentVariable("TARNIK_DATA_DIR");
+    if (!fromEnv.isEmpty()) return QDir(fromEnv).absolutePath();
+    return QCoreApplication::applicationDirPath();
+}
+
+} // namespace tarnik

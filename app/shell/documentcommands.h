@@ -1,0 +1,71 @@
+#pragma once
+// The document commands of the "Plik" menu and the window around them: New, Open, Save, Save as,
+// the question "Zapisać zmiany?" before a document is given up, and the start-up open of a file
+// named on the command line.
+//
+// Every way of filling the document ends in a state the window shows truthfully: a file read
+// whole has its name and no changes; a damaged file keeps what was read, has no name and counts
+// as changed (so saving asks for a new name and never overwrites it); a file that is not an
+// assessment, or cannot be read, leaves a new untitled assessment.
+#include <QObject>
+#include <QString>
+
+#include "app/shell/loadsequence.h"
+
+class QWidget;
+
+namespace tarnik {
+
+class Document;
+class Wizard;
+
+inline const QString kAskToSaveText = QStringLiteral("Zapisać zmiany?");
+inline const QString kFileDoesNotExistText = QStringLiteral("Plik o podanej nazwie nie istnieje.");
+
+class DocumentCommands : public QObject {
+    Q_OBJECT
+public:
+    DocumentCommands(Document& document, Wizard& wizard, LoadSequence load, QString programDir,
+                     QWidget* window);
+
+    // The start-up preparation of the document: untitled and saved, questions and catalogues
+    // loaded (cut to 255 characters), dated today. A loading failure is shown and the rest of
+    // the preparation skipped.
+    void prepareAtStartup();
+
+    // "Nowy": asks to save, then a new untitled assessment with questions and catalogues.
+    void New();
+    // "Otwórz...": asks to save, then reads the file chosen in the open dialog.
+    void Open();
+    // Save, Save as and the question first make the pages store the edit they hold (the open
+    // measurement card), so that it reaches the file and the question; when that fails the
+    // command stops there.
+    // "Zapisz": writes the file; an untitled document goes to Save as. False when nothing was
+    // written (the dialog was cancelled). Throws FileError when the file cannot be written;
+    // IsSaved, the caption and the file name then stay as they were.
+    bool Save();
+    // "Zapisz jako...".
+    bool SaveAs();
+    // "Zapisać zmiany?" when the document has unsaved changes: Yes saves (a cancelled save
+    // dialog still goes on), No does not. Throws when the save fails, so that the command that
+    // asked stops there.
+    void askToSave();
+    // The file named on the command line (a double-clicked .trk file); no question is asked.
+    void openAtStartup(const QString& fileName);
+
+private:
+    // Clears the document and reads the file into it; shows what went wrong.
+    void readFile(const QString& fileName);
+    // Brings the computed values in line with a document that was just filled.
+    void documentFilled();
+    // A new untitled assessment with its questions and catalogues, as after "Nowy".
+    void startNewDocument();
+
+    Document& document_;
+    Wizard& wizard_;
+    LoadSequence load_;
+    QString programDir_;
+    QWidget* window_;
+};
+
+} // namespace tarnik

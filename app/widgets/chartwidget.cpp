@@ -1,0 +1,41 @@
+#include "app/widgets/chartwidget.h"
+
+#include <QPainter>
+#include <QPointer>
+#include <utility>
+
+#include "app/widgets/chartpainter.h"
+
+namespace tarnik {
+
+ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ChartWidget::setModel(ChartModel* model) {
+    if (model == model_) return;
+    model_ = model;
+    if (model) {
+        QPointer<ChartWidget> self(this);
+        model->onChanged = [self, model, previous = std::move(model->onChanged)]() {
+            if (previous) previous();
+            if (self && self->model_ == model) self->update();
+        };
+    }
+    update();
+}
+
+QSize ChartWidget::sizeHint() const {
+    return QSize(400, 260);
+}
+
+QSize ChartWidget::minimumSizeHint() const {
+    return QSize(160, 110);
+}
+
+void ChartWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paintChart(p, QRectF(rect()), model_ ? model_->data() : ChartData{});
+}
+
+} // namespace tarnik

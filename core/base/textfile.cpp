@@ -1,0 +1,243 @@
+#include "core/base/textfile.h"
+
+#include "core/base/cp1250.h"
+#include "core/base/errors.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace tarnik {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string displayPath(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// The errno of a failed C call; some library paths fail without setting it.
+int lastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+[[noreturn]] void throwFileError(const char* action, const fs::path& path, int err) {
+    throw FileError(fileErrorMessage(action, displayPath(path), err), displayPath(path));
+}
+
+int errnoOf(const std::error_code& ec) {
+    const std::error_condition condition = ec.default_error_condition();
+    if (condition.category() == std::generic_category()) return condition.value();
+    return ec.value();
+}
+
+std::FILE* openFile(const fs::path& path, bool forWriting) {
+#if defined(_WIN32)
+    return _wfopen(path.c_str(), forWriting ? L"wbx" : L"rb");
+#else
+    return std::fopen(path.c_str(), forWriting ? "wbx" : "rb");
+#endif
+}
+
+// Closes the file when the reader leaves early.
+struct FileCloser {
+    std::FILE* file;
+    ~FileCloser() {
+        if (file) std::fclose(file);
+    }
+};
+
+std::string uniqueSuffix() {
+    static std::atomic<unsigned> counter{0};
+    static const unsigned long long seed = [] {
+        std::random_device device;
+        return (static_cast<unsigned long long>(device()) << 32) ^ device() ^
+               static_cast<unsigned long long>(
+                   std::chrono::steady_clock::now().time_since_epoch().count());
+    }();
+    const unsigned long long value = seed ^ (0x9E3779B97F4A7C15ULL * (counter.fetch_add(1) + 1));
+    char text[24];
+    std::snprintf(text, sizeof text, "%016llx", value);
+    return text;
+}
+
+class FileSink : public ByteSink {
+public:
+    FileSink(std::FILE* file, const fs::path& target) : file_(file), target_(target) {}
+    void write(std::string_view bytes) override {
+        if (bytes.empty()) return;
+        errno = 0;
+        if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+            throwFileError("zapisać", target_, lastError());
+    }
+
+private:
+    std::FILE* file_;
+    const fs::path& target_;
+};
+
+} // namespace
+
+std::vector<std::string> splitLines(std::string_view bytes, LineBreaks breaks) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    std::size_t pos = 0;
+    const std::size_t size = bytes.size();
+    if (breaks == LineBreaks::CrThenLf) {
+        while (pos < size) {
+            const char c = bytes[pos];
+            if (c == '\x1A') break;
+            if (c == '\r') {
+                lines.emplace_back(bytes.substr(start, pos - start));
+                ++pos;
+                if (pos < size && bytes[pos] == '\n') ++pos;
+                start = pos;
+            } else {
+                ++pos;
+            }
+        }
+    } else {
+        while (pos < size) {
+            const char c = bytes[pos];
+            if (c == '\r' || c == '\n') {
+                lines.emplace_back(bytes.substr(start, pos - start));
+                ++pos;
+                if (c == '\r' && pos < size && bytes[pos] == '\n') ++pos;
+                start = pos;
+            } else {
+                ++pos;
+            }
+        }
+    }
+    if (pos > start) lines.emplace_back(bytes.substr(start, pos - start));
+    return lines;
+}
+
+std::string readFileBytes(const fs::path& path) {
+    errno = 0;
+    std::FILE* file = openFile(path, false);
+    if (!file) throwFileError("otworzyć", path, lastError());
+    FileCloser closer{file};
+
+    std::string bytes;
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (!ec && size < (1ULL << 31)) bytes.reserve(static_cast<std::size_t>(size));
+
+    char buffer[65536];
+    for (;;) {
+        errno = 0;
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        bytes.append(buffer, got);
+        if (got < sizeof buffer) {
+            if (std::ferror(file)) throwFileError("odczytać", path, lastError());
+            break;
+        }
+    }
+    return bytes;
+}
+
+std::vector<std::string> readTextLines(const fs::path& path, LineBreaks breaks) {
+    std::vector<std::string> lines = splitLines(readFileBytes(path), breaks);
+    for (std::string& line : lines)
+        line = cp1250ToUtf8(line);
+    return lines;
+}
+
+void writeTextLines(const fs::path& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    bytes.reserve(size);
+    for (const std::string& line : lines) {
+        bytes += utf8ToCp1250(line);
+        bytes += "\r\n";
+    }
+    writeFileAtomically(path, bytes);
+}
+
+void writeFileAtomically(const fs::path& path, const std::function<void(ByteSink&)>& produce) {
+    if (path.filename().empty()) throwFileError("zapisać", path, EISDIR);
+
+    // Replace the file a link points to, not the link itself.
+    fs::path target = path;
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path resolved = fs::weakly_canonical(path, ec);
+        if (!ec) target = resolved;
+    }
+
+    fs::path temp;
+    std::FILE* file = nullptr;
+    for (int attempt = 0; attempt < 16 && !file; ++attempt) {
+        temp = target;
+        temp += ".tmp" + uniqueSuffix();
+        errno = 0;
+        file = openFile(temp, true);
+        if (!file && errno != EEXIST) break;
+    }
+    if (!file) throwFileError("utworzyć", path, lastError());
+
+    // From here on every way out either renames the temporary file or removes it.
+    auto discard = [&](bool closeFirst) {
+        if (closeFirst) std::fclose(file);
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+    };
+
+    try {
+        FileSink sink(file, path);
+        produce(sink);
+    } catch (...) {
+        discard(true);
+        throw;
+    }
+
+    errno = 0;
+    if (std::fflush(file) != 0) {
+        const int err = lastError();
+        discard(true);
+        throwFileError("zapisać", path, err);
+    }
+#if defined(__unix__) || defined(__APPLE__)
+    errno = 0;
+    if (::fsync(::fileno(file)) != 0) {
+        const int err = lastError();
+        discard(true);
+        throwFileError("zapisać", path, err);
+    }
+#endif
+    errno = 0;
+    if (std::fclose(file) != 0) {
+        const int err = lastError();
+        discard(false);
+        throwFileError("zapisać", path, err);
+    }
+
+    // Keep the old file's permissions on the new one.
+    const fs::file_status oldStatus = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(oldStatus))
+        fs::permissions(temp, oldStatus.permissions(), fs::perm_options::replace, ec);
+
+    fs::rename(temp, target, ec);
+    if (ec) {
+        discard(false);
+        throwFileError("zapisać", path, errnoOf(ec));
+    }
+}
+
+void writeFileAtomically(const fs::path& path, std::string_view bytes) {
+    writeFileAtomically(path, [bytes](ByteSink& sink) { sink.write(bytes); });
+}
+
+} // namespace tarnik

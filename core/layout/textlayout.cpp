@@ -1,0 +1,113 @@
+#include "core/layout/textlayout.h"
+
+#include <algorithm>
+
+namespace tarnik {
+
+namespace {
+
+// Breaks one paragraph (no line breaks in it) into lines of at most maxWidth.
+void wrapParagraph(std::string_view para, int maxWidth, const TextMeasure& measure,
+                   std::vector<TextLine>& lines) {
+    if (para.empty()) {
+        lines.push_back({para, 0});
+        return;
+    }
+    const std::size_t len = para.size();
+    std::vector<std::size_t> ends; // the word ends taken into the current line
+    std::size_t start = 0;
+    while (start < len) {
+        // Take pieces "blanks + word" while the line fits; the first piece is always taken.
+        ends.clear();
+        int width = 0;
+        std::size_t i = start;
+        while (i < len) {
+            const std::size_t pieceStart = i;
+            while (i < len && para[i] == ' ')
+                ++i;
+            while (i < len && para[i] != ' ')
+                ++i;
+            const int pieceW = measure.textWidth(para.substr(pieceStart, i - pieceStart));
+            if (!ends.empty() && width + pieceW > maxWidth) break;
+            width += pieceW;
+            ends.push_back(i);
+        }
+        // The pieces' widths, each rounded, may add up to less than the measured line (or a
+        // font may kern across a blank): the whole line decides, giving back words while it is
+        // too wide.
+        const auto lineAt = [&](std::size_t end) { return para.substr(start, end - start); };
+        int lineWidth = ends.size() == 1 ? width : measure.textWidth(lineAt(ends.back()));
+        while (lineWidth > maxWidth && ends.size() > 1) {
+            ends.pop_back();
+            lineWidth = measure.textWidth(lineAt(ends.back()));
+        }
+        const std::string_view line = para.substr(start, ends.back() - start);
+        lines.push_back({line, lineWidth});
+        start = ends.back();
+        while (start < len && para[start] == ' ')
+            ++start;
+    }
+}
+
+} // namespace
+
+std::vector<TextLine> breakLines(std::string_view text, int maxWidth, bool wordWrap,
+                                 const TextMeasure& measure) {
+    std::vector<TextLine> lines;
+    std::size_t pos = 0;
+    const std::size_t n = text.size();
+    while (pos < n) {
+        std::size_t end = pos;
+        while (end < n && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        const std::string_view para = text.substr(pos, end - pos);
+        if (wordWrap)
+            wrapParagraph(para, maxWidth, measure, lines);
+        else
+            lines.push_back({para, measure.textWidth(para)});
+        if (end < n) end += (text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1;
+        pos = end;
+    }
+    return lines;
+}
+
+TextLayout layoutText(std::string_view text, const Rect& r, unsigned format,
+                      const TextMeasure& measure) {
+    TextLayout layout;
+    const std::vector<TextLine> lines =
+        breakLines(text, r.width(), (format & kTextWordBreak) != 0, measure);
+    if (lines.empty()) return layout;
+    const int lineHeight = measure.lineHeight();
+    layout.height = lineHeight * static_cast<int>(lines.size());
+    int y = r.top;
+    if (format & kTextBottom) y = std::max(r.top, r.bottom - layout.height);
+    layout.lines.reserve(lines.size());
+    for (const TextLine& line : lines) {
+        layout.width = std::max(layout.width, line.width);
+        int x = r.left;
+        if (line.width < r.width()) {
+            if (format & kTextCenter)
+                x = r.left + (r.width() - line.width) / 2;
+            else if (format & kTextRight)
+                x = r.right - line.width;
+        }
+        layout.lines.push_back({line.text, x, y, line.width});
+        y += lineHeight;
+    }
+    return layout;
+}
+
+int runDrawText(std::string_view text, Rect& r, unsigned format, const TextMeasure& measure,
+                const std::function<void(const PlacedLine&)>& paintLine) {
+    const TextLayout layout = layoutText(text, r, format, measure);
+    if (format & kTextCalcRect) {
+        r.bottom = r.top + layout.height;
+        r.right = r.left + layout.width;
+        return layout.height;
+    }
+    for (const PlacedLine& line : layout.lines)
+        paintLine(line);
+    return layout.height;
+}
+
+} // namespace tarnik

@@ -1,0 +1,84 @@
+#include "core/rules/plan/plan.h"
+
+#include <algorithm>
+
+#include "core/base/collation.h"
+#include "core/base/text.h"
+
+namespace tarnik {
+
+bool planRowEmpty(const PlanRow& row) {
+    return std::all_of(row.begin(), row.end(), [](const std::string& c) { return c.empty(); });
+}
+
+bool removeEmptyPlanRows(std::vector<PlanRow>& plan) {
+    if (plan.empty()) {
+        plan.emplace_back();
+        return true;
+    }
+    bool changed = false;
+    for (std::size_t i = plan.size(); i-- > 0 && plan.size() > 1;) {
+        if (!planRowEmpty(plan[i])) continue;
+        plan.erase(plan.begin() + static_cast<std::ptrdiff_t>(i));
+        changed = true;
+    }
+    return changed;
+}
+
+int deletePlanRows(std::vector<PlanRow>& plan, int firstRow, int lastRow) {
+    if (firstRow > lastRow) std::swap(firstRow, lastRow);
+    if (firstRow < 1) return 0;
+    int deleted = 0;
+    for (int r = lastRow; r >= firstRow; --r) {
+        const auto index = static_cast<std::size_t>(r - 1);
+        if (index >= plan.size() || plan.size() <= 1) continue;
+        plan.erase(plan.begin() + static_cast<std::ptrdiff_t>(index));
+        ++deleted;
+    }
+    return deleted;
+}
+
+std::vector<std::string> textLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string current;
+    bool open = false; // a line has begun that no break has ended yet
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(current));
+            current.clear();
+            open = false;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            current += c;
+            open = true;
+        }
+    }
+    if (open) lines.push_back(std::move(current));
+    return lines;
+}
+
+std::string addWorkersToAcquaintanceList(const std::string& osoby, const WorkerList& workers) {
+    const PolishLess less{CaseMode::Insensitive};
+    std::vector<std::string> lines = textLines(osoby);
+    std::stable_sort(lines.begin(), lines.end(), less);
+    for (std::size_t i = 0; i < workers.size(); ++i) {
+        std::string line = workers[i].Ed401 + " " + workers[i].Ed402;
+        // Lines equal but for letter case compare equal in this order.
+        const auto [first, last] = std::equal_range(lines.begin(), lines.end(), line, less);
+        if (first != last) continue;
+        lines.insert(last, std::move(line));
+    }
+    return joinCrLf(lines);
+}
+
+std::string cleanAcquaintanceList(const std::string& osoby) {
+    std::vector<std::string> kept;
+    for (const std::string& line : textLines(osoby)) {
+        std::string t = trim(line);
+        if (!t.empty()) kept.push_back(std::move(t));
+    }
+    return joinCrLf(kept);
+}
+
+} // namespace tarnik

@@ -1,0 +1,39 @@
+#pragma once
+// The rules of the last two wizard pages: the improvement plan ("Plan poprawy warunków pracy")
+// and the list of persons acquainted with the result ("Lista osób zapoznanych z wynikami oceny
+// ryzyka zawodowego"). The pages and the report apply them to the assessment's Plan and Osoby.
+#include <string>
+#include <vector>
+
+#include "core/model/assessment.h"
+
+namespace tarnik {
+
+// A plan row whose three cells, joined, are empty.
+bool planRowEmpty(const PlanRow& row);
+
+// When the plan page is shown and before the plan is printed: the rows are examined from the
+// last up to the first, and each empty row is removed as long as more than one row remains. A
+// plan without any row gets one empty row. Returns whether anything changed.
+bool removeEmptyPlanRows(std::vector<PlanRow>& plan);
+
+// "Usuń wiersz" on the rows firstRow..lastRow of the plan grid, numbered as the grid shows them
+// (row 0 is the header, grid row i is plan[i - 1]): the rows are deleted from the last up to
+// the first. Nothing happens when the selection touches the header row; the last remaining row
+// is never deleted. Returns the number of rows deleted.
+int deletePlanRows(std::vector<PlanRow>& plan, int firstRow, int lastRow);
+
+// The lines of a multi-line text (CR LF, lone CR or LF); a line break at the very end starts no
+// further line, and an empty text has no lines.
+std::vector<std::string> textLines(const std::string& text);
+
+// "Dodaj z listy": the lines of Osoby sorted without regard to letter case in Polish order,
+// with the line "first name surname" of every worker, in the register's order, that does not
+// stand there yet in any letter case, each in its sorted place. Lines that stand twice stay
+// twice, empty lines stay and sort first. The lines are joined by CR LF.
+std::string addWorkersToAcquaintanceList(const std::string& osoby, const WorkerList& workers);
+
+// Before the list is printed: every line trimmed of blanks, and lines then empty dropped.
+std::string cleanAcquaintanceList(const std::string& osoby);
+
+} // namespace tarnik
