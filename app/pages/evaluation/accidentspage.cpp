@@ -7,8 +7,8 @@
 
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
-#include "app/pages/evaluation/evaluationwidgets.h"
 #include "app/widgets/fieldspinbox.h"
+#include "app/widgets/pagewidgets.h"
 #include "app/wizard/wizard.h"
 
 namespace tarnik {

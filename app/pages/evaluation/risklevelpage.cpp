@@ -9,9 +9,9 @@
 
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
-#include "app/pages/evaluation/evaluationwidgets.h"
 #include "app/widgets/chartwidget.h"
 #include "app/widgets/fieldspinbox.h"
+#include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "app/wizard/wizard.h"
 #include "core/evaluation/gradetone.h"

@@ -14,8 +14,8 @@
 
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
-#include "app/pages/evaluation/evaluationwidgets.h"
 #include "app/pages/general/personlistbox.h"
+#include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "app/wizard/pickerservice.h"
 #include "app/wizard/wizard.h"

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/help/helpcontext.h"
-#include "app/pages/evaluation/evaluationwidgets.h"
+#include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "core/rules/workers/training.h"
 #include "core/rules/workers/workers.h"

@@ -1,7 +1,7 @@
 #pragma once
-// Small building blocks shared by the evaluation pages: captions that show their text exactly as
-// written (blanks included), the boxes that show a computed value, and a number field bound to
-// its place in the assessment.
+// Small building blocks shared by the pages: captions that show their text exactly as written
+// (blanks included), the boxes that show a computed value, and a number field bound to its place
+// in the assessment.
 #include <QFrame>
 #include <QLabel>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/pages/evaluation/evaluationwidgets.h"
+#include "app/widgets/pagewidgets.h"
 
 #include <QApplication>
 #include <QFontMetrics>
