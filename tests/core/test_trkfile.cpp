@@ -9,11 +9,12 @@
 #include "core/base/cp1250.h"
 #include "core/base/errors.h"
 #include "core/model/trkfile.h"
-#include "tests/support/sample_assessment.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/test_support.h"
 
 using namespace tarnik;
-using namespace tarnik::sample;
+using namespace tarnik::fixtures;
+using namespace tarnik::test_support;
 
 namespace {
 
@@ -286,7 +287,7 @@ TEST(TrkFile, RecordsSitAtTheirOffsets) {
     EXPECT_EQ(int32At(b, f + 1888), 6);
     EXPECT_EQ(int32At(b, f + 1892), 6);
     EXPECT_EQ(int32At(b, f + 1896), 7);
-    EXPECT_EQ(recs[5].payload - f, kFactorRecordSize + 4);
+    EXPECT_EQ(recs[5].payload - f, 1904u + 4);
     EXPECT_EQ(b[recs[5].payload], 0); // the unchecked second factor is not described
 
     // Workers, sorted by surname: Adamska, Lis, Łukasik, Żak.
@@ -350,7 +351,7 @@ TEST(TrkFile, EmptyAssessmentWritesOnePlanRowOfEmptyStrings) {
     const std::vector<Record> recs = records(b);
     const std::vector<std::int32_t> expected{1, 7, 8, 10, 11, 12, 14, 15, 9999};
     EXPECT_EQ(tags(b), expected);
-    EXPECT_EQ(b.substr(recs[5].payload, kPlanRowSize), std::string(kPlanRowSize, '\0'));
+    EXPECT_EQ(b.substr(recs[5].payload, 768), std::string(768, '\0'));
 }
 
 // --------------------------------------------------------------------------------------------
