@@ -5,18 +5,13 @@
 #include <string>
 
 #include "core/model/trkfile.h"
+#include "tests/core/test_trkfile_support.h"
 #include "tests/support/fixtures.h"
 
 using namespace tarnik;
+using tarnik::trk_test::cleared;
 
 namespace {
-
-// An assessment as the open operation hands it to the reader: New values, no questions.
-Assessment cleared() {
-    Assessment a(40000);
-    a.questions.clear();
-    return a;
-}
 
 // Sets the length byte of the counted string that holds exactly `text` (its only occurrence in
 // the file) to `length`.
