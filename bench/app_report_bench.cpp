@@ -25,102 +25,11 @@
 #include "core/base/settings.h"
 #include "core/evaluation/refresh.h"
 #include "core/model/trkfile.h"
+#include "tests/support/fixtures.h"
 
 using namespace tarnik;
 
 namespace {
-
-struct Size {
-    int workers;
-    int factors;
-    int questions;
-    int planRows;
-};
-
-std::string words(int seed, int count) {
-    static const char* const pool[] = {
-        "ocena",    "ryzyka",    "zawodowego", "stanowisko", "pracy",     "hałas",  "pyły",
-        "czynniki", "szkodliwe", "środki",     "ochrony",    "zbiorowej", "pomiar", "wartość",
-        "łączny",   "wskaźnik",  "spawalnia",  "maszyny",    "szkolenie", "zażółć"};
-    std::string s;
-    for (int i = 0; i < count; ++i) {
-        if (i) s += ' ';
-        s += pool[static_cast<unsigned>(seed * 7 + i * 13) % std::size(pool)];
-    }
-    return s;
-}
-
-Assessment makeAssessment(const Size& size) {
-    const DayNumber today = dayNumberFromCivil(2004, 3, 15);
-    Assessment a(today);
-    a.questions.clear();
-    a.EdtZaklad = "Zakład Produkcji Łożysk \"ŁÓDŹ\" S.A.";
-    a.EdtRegon = "471234567";
-    a.EdtStanowisko = "Spawacz";
-    a.EdtKStan = "SP-01";
-    a.EdtNr = 2;
-    a.EdtJednostka = "Służba BHP";
-    a.ListOdpow = {{"Kowalski", "Jan", "Kierownik"}, {"Nowak", "Anna", "Mistrz"}};
-    a.ListKomisja = {{"Wiśniewska", "Ewa", "Specjalista BHP"}, {"Zieliński", "Piotr", "Lekarz"}};
-    a.Ed201 = "Spawalnia";
-    a.Ed202 = "Hala 3";
-    a.Ed203 = "Przy bramie";
-    for (int n = 204; n <= 213; ++n)
-        a.mm(n) = words(n, 30);
-    a.RG301 = 1;
-    a.RG302 = 2;
-    for (int i = 0; i < size.workers; ++i) {
-        auto w = std::make_unique<WorkerRecord>();
-        w->Ed401 = "Jan";
-        w->Ed402 = "Nowak " + std::to_string(10000 + i);
-        w->workerCategory = i % 4;
-        w->Ed403 = "Spawacz";
-        w->DTP401 = today - 2000 - i;
-        w->DTP402 = today + (i % 3 ? 100 : -5);
-        w->RB404 = i % 5 != 0;
-        w->RB406 = i % 2 == 0;
-        w->DTP403 = today - 700;
-        w->DTP404 = today - 300;
-        w->examinationCurrent = i % 3 != 0;
-        w->trainingCurrent = w->trainingCurrent2 = i % 4 != 0;
-        a.ListaPrac.insert(std::move(w));
-    }
-    for (int i = 0; i < size.factors; ++i) {
-        const int list = i % kCatalogueCount;
-        auto f = newFactorRecord("Czynnik " + std::to_string(1000 + i), list, today - 30);
-        f->Ed602 = "K-" + std::to_string(i);
-        f->ED603 = "Stanowisko spawania";
-        f->Ed604 = "Laboratorium";
-        f->Ed605 = "PN-Z-04008";
-        f->Ed606 = "0,5 mg/m3";
-        f->Ed607 = "P";
-        f->Ed608 = "0,7";
-        f->Ed609 = "c";
-        f->Ed610 = "";
-        f->descriptionForm = list == 4 ? 1 : 0;
-        f->Mem611 = words(i, 12);
-        f->hazardCategory = {1 + i % 9, 6, 7, 9};
-        f->described = true;
-        const std::string name = f->name;
-        a.factorList(list).emplace_back(name, true, std::move(f));
-    }
-    for (int i = 0; i < size.questions; ++i) {
-        a.questions.DodajPytaniebhp("Czy " + words(i, 8) + "?");
-        a.questions.setAnswer(static_cast<std::size_t>(i), i % 3 ? "TAK" : "NIE");
-    }
-    a.Plan.clear();
-    for (int i = 0; i < size.planRows; ++i)
-        a.Plan.push_back({"Zadanie " + std::to_string(i + 1) + ": " + words(i, 10), "Kowalski",
-                          "30 czerwca 2004"});
-    if (a.Plan.empty()) a.Plan.push_back({});
-    a.SE901 = 2;
-    a.SE902 = 2;
-    a.SE904 = 30;
-    a.SE1001 = 50;
-    a.SE1002 = 5;
-    a.Osoby = "Jan Kowalski\r\nAnna Nowak";
-    return a;
-}
 
 // What the report drew, in order, to be drawn again without the layout model.
 struct DrawOp {
@@ -264,10 +173,10 @@ int main(int argc, char* argv[]) {
     const QDir dir(keep > 0 && keep + 1 < args.size() ? args[keep + 1] : temporary.path());
     const QString config = dir.filePath(QStringLiteral("config")); // the default print options
 
-    const Size sizes[] = {{1000, 300, 200, 200}, {20, 15, 53, 3}};
-    for (const Size& size : sizes) {
+    const fixtures::LargeReportSize sizes[] = {{1000, 300, 200, 200}, {20, 15, 53, 3}};
+    for (const fixtures::LargeReportSize& size : sizes) {
         const bool large = &size == &sizes[0];
-        Assessment a = makeAssessment(size);
+        Assessment a = fixtures::largeReportAssessment(size);
         const QString name = large ? QStringLiteral("duza") : QStringLiteral("zwykla");
         const QString trk = dir.filePath(name + QStringLiteral(".trk"));
         saveTrkFile(a, toPath(trk));

@@ -12,6 +12,7 @@
 #include "app/pages/workers/workerlistmodel.h"
 #include "app/pages/workers/workerlistview.h"
 #include "core/rules/workers/workers.h"
+#include "tests/support/fixtures.h"
 
 using namespace tarnik;
 
@@ -23,14 +24,6 @@ double ms(const QElapsedTimer& t) {
     return static_cast<double>(t.nsecsElapsed()) / 1e6;
 }
 
-WorkerRecord fields(const Assessment& a, int i) {
-    WorkerRecord w = clearedWorkerFields(a.DTPOcena);
-    w.Ed401 = "Jan";
-    w.Ed402 = "Pracownik " + std::to_string(100000 + (i * 7919) % kWorkers);
-    w.workerCategory = i % 4;
-    return w;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -39,7 +32,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer t;
     t.start();
     for (int i = 0; i < kWorkers; ++i)
-        PrDodajPrac(a, fields(a, i));
+        PrDodajPrac(a, fixtures::numberedWorker(a.DTPOcena, i, kWorkers));
     std::printf("%d workers added to the register in sorted order: %.1f ms\n", kWorkers, ms(t));
 
     QWidget window;
@@ -73,7 +66,7 @@ int main(int argc, char* argv[]) {
     std::printf("worker renamed and moved to its place: %.1f ms\n", ms(t));
 
     t.restart();
-    const WorkerStoreResult added = model.add(fields(a, 5));
+    const WorkerStoreResult added = model.add(fixtures::numberedWorker(a.DTPOcena, 5, kWorkers));
     view->showEntry(static_cast<int>(added.index));
     window.grab();
     std::printf("worker added: %.1f ms\n", ms(t));

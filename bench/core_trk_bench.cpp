@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "core/model/trkfile.h"
+#include "tests/support/fixtures.h"
 
 #if defined(__unix__)
 #include <fcntl.h>
@@ -20,37 +20,6 @@ using namespace tarnik;
 namespace fs = std::filesystem;
 
 namespace {
-
-Assessment largeAssessment(int workers, int factors) {
-    Assessment a(38061);
-    a.EdtZaklad = "Zakład Produkcji Łożysk";
-    std::mt19937 rng(7);
-    const char* surnames[] = {"Kowalski",  "Nowak",       "Wiśniewski", "Wójcik",     "Kowalczyk",
-                              "Kamiński",  "Lewandowski", "Zieliński",  "Szymański",  "Woźniak",
-                              "Dąbrowski", "Kozłowski",   "Jankowski",  "Mazur",      "Kwiatkowski",
-                              "Krawczyk",  "Piotrowski",  "Grabowski",  "Nowakowski", "Pawłowski"};
-    for (int i = 0; i < workers; ++i) {
-        auto w = std::make_unique<WorkerRecord>();
-        w->Ed401 = "Imię" + std::to_string(i);
-        w->Ed402 = std::string(surnames[rng() % 20]) + std::to_string(rng() % 1000);
-        w->workerCategory = static_cast<int>(rng() % 4);
-        w->Ed403 = "Operator maszyn i urządzeń";
-        w->DTP401 = 36000 + rng() % 3000;
-        w->DTP402 = 38000 + rng() % 700;
-        a.ListaPrac.insert(std::move(w));
-    }
-    for (int i = 0; i < factors; ++i) {
-        const int c = i % kCatalogueCount;
-        const std::string name = "Czynnik szkodliwy nr " + std::to_string(i);
-        auto f = newFactorRecord(name, c, 38000);
-        f->Ed605 = "PN-Z-04008-7:2002 Ochrona czystości powietrza";
-        f->Mem611 = "Krótka charakterystyka czynnika, jego działania i źródeł emisji";
-        a.factorList(c).emplace_back(name, i % 3 == 0, std::move(f));
-    }
-    for (int i = 0; i < 60; ++i)
-        a.questions.DodajPytaniebhp("Pytanie kontrolne " + std::to_string(i));
-    return a;
-}
 
 double bestOf(int runs, const std::function<void()>& work) {
     std::vector<double> times;
@@ -95,7 +64,7 @@ int main() {
     const fs::path copy = dir / "kopia.trk";
     const fs::path saved = dir / "zapis.trk";
 
-    const Assessment a = largeAssessment(10000, 2000);
+    const Assessment a = fixtures::largeAssessment(10000, 2000);
     saveTrkFile(a, file);
     const auto size = fs::file_size(file);
 

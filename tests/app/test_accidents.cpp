@@ -13,8 +13,8 @@
 #include "app/shell/documentcommands.h"
 #include "app/widgets/fieldspinbox.h"
 #include "app/wizard/wizard.h"
+#include "tests/app/support/assessmentfiles.h"
 #include "tests/app/support/testsupport.h"
-#include "tests/app/test_risklevel_fixture.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;
@@ -30,7 +30,7 @@ class AccidentsTest : public QObject, WindowTestBase {
     QString index(int n) { return page()->indexLabel(n)->text(); }
     void openFixture() {
         const QString file = dir.filePath(QStringLiteral("wypadki.trk"));
-        saveEvaluationFixture(file);
+        saveAssessmentFile(fixtures::evaluationAssessment(), file);
         w->commands().openAtStartup(file);
         wiz().showPage(kPageAccidents);
         w->document().SetSaved(true);

@@ -12,15 +12,17 @@
 #include "app/document/document.h"
 #include "app/pages/evaluation/hazardcardpage.h"
 #include "app/pages/evaluation/risklevelpage.h"
+#include "app/platform/pathutil.h"
 #include "app/shell/application.h"
 #include "app/shell/documentcommands.h"
 #include "app/widgets/chartpainter.h"
 #include "app/widgets/chartwidget.h"
 #include "app/widgets/fieldspinbox.h"
 #include "app/wizard/wizard.h"
+#include "core/model/trkfile.h"
 #include "core/rules/factors/selection.h"
+#include "tests/app/support/assessmentfiles.h"
 #include "tests/app/support/testsupport.h"
-#include "tests/app/test_risklevel_fixture.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;
@@ -70,7 +72,7 @@ class HazardCardTest : public QObject, WindowTestBase {
     QString shown(int n) { return page()->indexLabel(n)->text(); }
 
     void openFixture() {
-        saveEvaluationFixture(fixtureFile());
+        saveAssessmentFile(fixtures::evaluationAssessment(), fixtureFile());
         w->commands().openAtStartup(fixtureFile());
         wiz().showPage(kPageHazardCard);
         w->document().SetSaved(true);

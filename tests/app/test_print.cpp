@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(log.mid(0, start.size()), start);
         QCOMPARE(log.at(log.size() - 2), QStringLiteral("Dane przesłane do drukarki"));
 
-        if (!hasPdfTools()) QSKIP("pdftotext is not installed");
+        QVERIFY2(hasPdfTools(), "pdftotext is not installed: the PDF checks need poppler-utils");
         const QString text = pdfText(file(QStringLiteral("wydruk.pdf")));
         QCOMPARE(pageCount(text), 2);
         QVERIFY(text.contains(QStringLiteral("Spawacz, strona 2")));

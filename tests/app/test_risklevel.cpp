@@ -21,14 +21,16 @@
 #include "app/pages/evaluation/supplementarypage.h"
 #include "app/pages/safety/checklistmodel.h"
 #include "app/pages/safety/safetypage.h"
+#include "app/platform/pathutil.h"
 #include "app/shell/application.h"
 #include "app/shell/documentcommands.h"
 #include "app/widgets/chartwidget.h"
 #include "app/widgets/fieldspinbox.h"
 #include "app/wizard/wizard.h"
 #include "core/evaluation/refresh.h"
+#include "core/model/trkfile.h"
+#include "tests/app/support/assessmentfiles.h"
 #include "tests/app/support/testsupport.h"
-#include "tests/app/test_risklevel_fixture.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;
@@ -101,13 +103,13 @@ private slots:
     void init() {
         openWindow();
         QVERIFY(showWindow(true));
-        saveEvaluationFixture(fixtureFile());
+        saveAssessmentFile(fixtures::evaluationAssessment(), fixtureFile());
     }
     void cleanup() { closeWindow(); }
 
     void roadThroughTheEvaluationPages() {
-        if (!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik")))
-            QSKIP("the tarnik executable is not built beside the tests");
+        QVERIFY2(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik")),
+                 "the tarnik program is not built beside the tests: build the target tarnik first");
         const QJsonObject summary = summaryOf(fixtureFile());
         QVERIFY(!summary.isEmpty());
         Assessment ref(0);
@@ -343,7 +345,7 @@ private slots:
 
     // The stored limits come back exactly, and the fields follow them.
     void openedLimitsAreShownWithTheirBounds() {
-        Assessment a = evaluationFixture();
+        Assessment a = fixtures::evaluationAssessment();
         a.restoreBandLimits(3500, 6000, 9000, 9500);
         saveTrkFile(a, toPath(fixtureFile()));
         w->commands().openAtStartup(fixtureFile());

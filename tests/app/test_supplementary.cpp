@@ -16,8 +16,8 @@
 #include "app/shell/documentcommands.h"
 #include "app/widgets/fieldspinbox.h"
 #include "app/wizard/wizard.h"
+#include "tests/app/support/assessmentfiles.h"
 #include "tests/app/support/testsupport.h"
-#include "tests/app/test_risklevel_fixture.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;
@@ -87,7 +87,7 @@ private slots:
     // An opened third assessment: its indices, recomputed on every change of an input.
     void theIndicesFollowTheirFields() {
         const QString file = dir.filePath(QStringLiteral("uzupelniajaca.trk"));
-        saveEvaluationFixture(file);
+        saveAssessmentFile(fixtures::evaluationAssessment(), file);
         w->commands().openAtStartup(file);
         wiz().showPage(kPageHazardCard); // brings the current total into SE1004
         wiz().showPage(kPageSupplementary);

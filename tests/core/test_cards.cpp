@@ -71,13 +71,13 @@ TEST(CardStore, PhysicalRowsFromMultiples) {
 }
 
 TEST(CardStore, NumberBoundaries) {
-    EXPECT_EQ(hazardRowForMultiple("1", 0), kRowHalfToOne);
-    EXPECT_EQ(hazardRowForMultiple("1,0", 0), kRowHalfToOne);
-    EXPECT_EQ(hazardRowForMultiple("1,0001", 0), kRowOverNDN);
-    EXPECT_EQ(hazardRowForMultiple("0,5", 0), kRowUpToHalf);
-    EXPECT_EQ(hazardRowForMultiple("0,5001", 0), kRowHalfToOne);
-    EXPECT_EQ(hazardRowForMultiple("0", 0), kRowUpToHalf);
-    EXPECT_EQ(hazardRowForMultiple("-2", 0), kRowUpToHalf);
+    EXPECT_EQ(hazardRowForMultiple("1", 0), 6);
+    EXPECT_EQ(hazardRowForMultiple("1,0", 0), 6);
+    EXPECT_EQ(hazardRowForMultiple("1,0001", 0), 3);
+    EXPECT_EQ(hazardRowForMultiple("0,5", 0), 7);
+    EXPECT_EQ(hazardRowForMultiple("0,5001", 0), 6);
+    EXPECT_EQ(hazardRowForMultiple("0", 0), 7);
+    EXPECT_EQ(hazardRowForMultiple("-2", 0), 7);
     EXPECT_EQ(hazardRowForMultiple("", 6), 6);
     EXPECT_THROW(hazardRowForMultiple("PP", 0), ConversionError);
     EXPECT_THROW(hazardRowForMultiple("x", 0), ConversionError);
@@ -89,6 +89,38 @@ TEST(CardStore, EmptyMultipleKeepsItsColumnAndLeavesFactorUndescribed) {
     KrtAktualizujCzynnik(r, measurement({"P", "", "0,2", "2"}));
     EXPECT_FALSE(r.described);
     EXPECT_EQ(r.hazardCategory, (Rows{1, 5, 7, 3}));
+}
+
+// A measured factor is described only with all four multiples: the juveniles' column, the last
+// one, counts as much as the others, and blanks alone leave it empty.
+TEST(CardStore, MeasuredFactorIsDescribedOnlyWithAllFourMultiples) {
+    for (int group : {kChemical, kDust, kPhysical}) {
+        FactorRecord withoutJuveniles = factorOfGroup(group);
+        KrtAktualizujCzynnik(withoutJuveniles, measurement({"0,3", "0,3", "0,3", ""}));
+        EXPECT_FALSE(withoutJuveniles.described) << "group " << group;
+
+        FactorRecord blankJuveniles = factorOfGroup(group);
+        KrtAktualizujCzynnik(blankJuveniles, measurement({"0,3", "0,3", "0,3", "  "}));
+        EXPECT_FALSE(blankJuveniles.described) << "group " << group;
+
+        FactorRecord complete = factorOfGroup(group);
+        KrtAktualizujCzynnik(complete, measurement({"0,3", "0,3", "0,3", "0,3"}));
+        EXPECT_TRUE(complete.described) << "group " << group;
+    }
+}
+
+// "p" is the NDSP row as "P" is, in every column, for both groups that take the letter.
+TEST(CardStore, SmallPIsTheNDSPRowInEveryColumn) {
+    for (int group : {kChemical, kDust}) {
+        for (const char* letter : {"p", "P"}) {
+            FactorRecord r = factorOfGroup(group);
+            r.hazardCategory = {9, 9, 9, 9};
+            EXPECT_NO_THROW(KrtAktualizujCzynnik(r, measurement({letter, letter, letter, letter})))
+                << "group " << group << ", " << letter;
+            EXPECT_EQ(r.hazardCategory, (Rows{1, 1, 1, 1})) << "group " << group << ", " << letter;
+            EXPECT_TRUE(r.described) << "group " << group << ", " << letter;
+        }
+    }
 }
 
 TEST(CardStore, FieldsStoredTrimmedAndCut) {

@@ -5,7 +5,7 @@
 
 #include "core/model/convert.h"
 #include "core/model/trkfile.h"
-#include "tests/support/sample_assessment.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/test_support.h"
 
 using namespace tarnik;
@@ -15,11 +15,11 @@ TEST(Convert, WritesTheCurrentFormatAndReportsEachFailureOnOneLine) {
     const auto in = dir.path() / "in.trk";
     const auto out = dir.path() / "out.trk";
     // TRK2090 carries eight memo texts in tag 15: rebuild the end of the file accordingly.
-    Assessment a = sample::filledAssessment();
+    Assessment a = fixtures::filledAssessment();
     a.mm(212).clear();
     a.mm(213).clear();
     std::string current = serializeTrk(a);
-    std::string old = current.substr(0, current.size() - 12) + sample::int32Bytes(9999);
+    std::string old = current.substr(0, current.size() - 12) + test_support::int32Bytes(9999);
     old.replace(1, 7, "TRK2090");
     dir.putBytes("in.trk", old);
     ConvertResult r = convertTrkFile(in, out);

@@ -45,8 +45,8 @@ TEST(Dates, KnownDayNumbers) {
     EXPECT_EQ(dayNumberFromCivil(2000, 1, 1), 36526.0);
     EXPECT_EQ(dayNumberFromCivil(2004, 2, 29), 38046.0);
     EXPECT_EQ(dayNumberFromCivil(CivilDate{2004, 3, 1}), 38047.0);
-    EXPECT_EQ(dayNumberFromCivil(1, 1, 1), kMinDayNumber);
-    EXPECT_EQ(dayNumberFromCivil(9999, 12, 31), kMaxDayNumber);
+    EXPECT_EQ(dayNumberFromCivil(1, 1, 1), -693593.0);
+    EXPECT_EQ(dayNumberFromCivil(9999, 12, 31), 2958465.0);
     EXPECT_EQ(dayNumberFromCivil(1898, 12, 30), -365.0);
 }
 
@@ -90,8 +90,8 @@ TEST(Dates, InvalidDayNumbersAreSanitised) {
     EXPECT_EQ(civilFromDayNumber(kMaxDayNumber + 40), (CivilDate{9999, 12, 31}));
     EXPECT_EQ(civilFromDayNumber(kMinDayNumber - 40), (CivilDate{1, 1, 1}));
     EXPECT_EQ(addDays(nan, 1), 1.0);
-    EXPECT_EQ(addDays(kMaxDayNumber, 10), kMaxDayNumber);
-    EXPECT_EQ(addDays(kMinDayNumber, -10), kMinDayNumber);
+    EXPECT_EQ(addDays(kMaxDayNumber, 10), 2958465.0);
+    EXPECT_EQ(addDays(kMinDayNumber, -10), -693593.0);
 }
 
 TEST(Dates, EveryDayRoundTripsAndFollowsThePreviousOne) {

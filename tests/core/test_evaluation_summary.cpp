@@ -7,59 +7,12 @@
 #include "core/evaluation/refresh.h"
 #include "core/evaluation/summary.h"
 #include "core/model/trkfile.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/test_support.h"
 
 using namespace tarnik;
 
 namespace {
-
-std::unique_ptr<WorkerRecord> worker(const char* surname, int category) {
-    auto w = std::make_unique<WorkerRecord>();
-    w->Ed401 = "Jan";
-    w->Ed402 = surname;
-    w->workerCategory = category;
-    return w;
-}
-
-void addFactor(Assessment& a, int catalogue, const char* name, bool checked, int row) {
-    auto r = newFactorRecord(name, catalogue, 38000);
-    r->hazardCategory = {row, row, row, row};
-    r->described = true;
-    a.factorList(catalogue).emplace_back(name, checked, std::move(r));
-}
-
-// Six men and four women in the register (the typed counts are stale), a ticked factor of row 1
-// and one of row 7, an unticked one of row 2, the accident figures 2/3/1/45/1, probability 80 and
-// consequences 9, and answers giving the safety index 166 and a "NIE" at question 34.
-Assessment exampleAssessment() {
-    Assessment a(dayNumberFromCivil(2004, 1, 1));
-    a.questions.clear();
-    a.setWorkerCounts({1, 1, 1, 1});
-    for (const char* s : {"Adamski", "Bąk", "Cichy", "Dudek", "Ejsmont", "Filipek"})
-        a.ListaPrac.insert(worker(s, kMen));
-    for (const char* s : {"Górska", "Hajduk", "Iwańska", "Jasińska"})
-        a.ListaPrac.insert(worker(s, kWomen));
-    addFactor(a, 0, "Benzen", true, 1);
-    addFactor(a, 0, "Toluen", false, 2);
-    addFactor(a, 2, "Hałas", true, 7);
-    a.SE901 = 2;
-    a.SE902 = 3;
-    a.SE903 = 1;
-    a.SE904 = 45;
-    a.SE905 = 1;
-    a.SE1001 = 80;
-    a.SE1002 = 9;
-    std::vector<std::string> answers(40, "TAK");
-    for (std::size_t i : {33u, 37u, 0u, 5u, 10u, 15u})
-        answers[i] = "NIE";
-    for (std::size_t i : {1u, 2u, 3u, 36u})
-        answers[i] = "";
-    for (std::size_t i = 0; i < answers.size(); ++i) {
-        a.questions.DodajPytaniebhp("Pytanie " + std::to_string(i + 1));
-        a.questions.setAnswer(i, answers[i]);
-    }
-    return a;
-}
 
 const char* const kExampleJson = R"({
   "hazardCounts": [
@@ -105,7 +58,7 @@ const char* const kExampleJson = R"({
 } // namespace
 
 TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
-    Assessment a = exampleAssessment();
+    Assessment a = fixtures::summaryAssessment();
     Evaluation e;
     refreshEvaluation(a, e);
     EXPECT_EQ(a.workerCounts, (std::array<int, 4>{6, 4, 0, 0}));
@@ -148,7 +101,7 @@ TEST(EvaluationSummary, JsonStrings) {
 TEST(EvaluationSummary, FromAFileAndItsFailures) {
     test_support::ScratchFolder dir;
     const std::filesystem::path good = dir / "ocena.trk";
-    saveTrkFile(exampleAssessment(), good);
+    saveTrkFile(fixtures::summaryAssessment(), good);
     const SummaryResult ok = summarizeTrkFile(good);
     EXPECT_EQ(ok.exitCode, 0);
     EXPECT_EQ(ok.message, "");
@@ -163,7 +116,7 @@ TEST(EvaluationSummary, FromAFileAndItsFailures) {
     EXPECT_EQ(r.json, "");
 
     // Damaged: cut short before the end tag.
-    std::string bytes = serializeTrk(exampleAssessment());
+    std::string bytes = serializeTrk(fixtures::summaryAssessment());
     bytes.resize(bytes.size() - 100);
     const std::filesystem::path cut = dir / "ucięta.trk";
     std::ofstream(cut, std::ios::binary) << bytes;

@@ -92,7 +92,9 @@ TEST(ReportTitle, TheLegalBasisTakesPageTwoWhenItIsOn) {
     // Heading, introduction and acts are one item.
     const TItem* placed = placedItemWith(doc, "7.");
     EXPECT_EQ(placed, placedItemWith(doc, "Podstawa prawna analizy ryzyka zawodowego\r\n"));
-    EXPECT_EQ(placed, placedItemWith(doc, kLegalBasisIntro));
+    EXPECT_EQ(placed,
+              placedItemWith(doc, "Wymagania dotyczące oceny ryzyka zawodowego przez pracodawcę i "
+                                  "działań z tego zakresu określają następujące akty prawne:"));
 
     run.options.cbPodstawaClick(false, run.store);
     layout = run.layOut();

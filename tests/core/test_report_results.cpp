@@ -388,7 +388,7 @@ TEST(ReportRun, AFailedPrintIsNotReportedAsSentToThePrinter) {
     const ReportResult r = BuildReport(canvas, in);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(std::count(run.log.begin(), run.log.end(), "Dane przesłane do drukarki"), 0);
-    EXPECT_EQ(run.log[run.log.size() - 2], kReportPrintFailed);
+    EXPECT_EQ(run.log[run.log.size() - 2], "Drukowanie nie powiodło się");
 }
 
 TEST(ReportRun, WithoutPolishLettersEveryTextPrintsItsBaseLetters) {

@@ -135,28 +135,4 @@ std::vector<std::string> textsOf(const TItem& item) {
     return out;
 }
 
-std::unique_ptr<WorkerRecord> worker(const std::string& first, const std::string& last,
-                                     int category) {
-    auto w = std::make_unique<WorkerRecord>();
-    w->Ed401 = first;
-    w->Ed402 = last;
-    w->workerCategory = category;
-    w->Ed403 = "Spawacz";
-    w->DTP401 = test_support::ymd(2001, 2, 1);
-    w->DTP402 = test_support::ymd(2005, 1, 10);
-    w->DTP403 = test_support::ymd(2001, 6, 1);
-    w->DTP404 = test_support::ymd(2003, 6, 1);
-    w->examinationCurrent = true;
-    w->trainingCurrent = true;
-    w->trainingCurrent2 = true;
-    return w;
-}
-
-FactorRecord& tickFactor(Assessment& a, int list, const std::string& name) {
-    auto record = newFactorRecord(name, list, test_support::ymd(2004, 2, 1));
-    FactorRecord& ref = *record;
-    a.factorList(list).emplace_back(name, true, std::move(record));
-    return ref;
-}
-
 } // namespace tarnik::report_test

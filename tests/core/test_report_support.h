@@ -8,6 +8,7 @@
 #include "core/base/settings.h"
 #include "core/evaluation/refresh.h"
 #include "core/report/report.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/test_support.h"
 #include "tests/support/testcanvas.h"
 
@@ -15,10 +16,7 @@ namespace tarnik::report_test {
 
 // An A4 page of 2100 × 2970 px: one millimetre is 10 px, a 10-point line 40 px (as on paper).
 struct ReportRun {
-    ReportRun() : a(test_support::ymd(2004, 3, 15)) {
-        a.questions.clear();
-        a.EdtZaklad = "Huta Łódź";
-        a.EdtStanowisko = "Spawacz";
+    ReportRun() : a(fixtures::reportAssessment()) {
         options.WczytajOpcjeZRejestru(store); // an empty store: every option on
     }
 
@@ -85,10 +83,11 @@ inline bool startsWith(const std::string& s, const std::string& prefix) {
     return s.compare(0, prefix.size(), prefix) == 0;
 }
 
-// A worker with every training done and current, of the given category.
-std::unique_ptr<WorkerRecord> worker(const std::string& first, const std::string& last,
-                                     int category = kMen);
-// A ticked factor of catalogue list 0..4.
-FactorRecord& tickFactor(Assessment& a, int list, const std::string& name);
+// A worker with every training done and current; a ticked factor of catalogue list 0..4.
+inline std::unique_ptr<WorkerRecord> worker(const std::string& first, const std::string& last,
+                                            int category = kMen) {
+    return fixtures::currentWorker(first, last, category);
+}
+using fixtures::tickFactor;
 
 } // namespace tarnik::report_test

@@ -3,6 +3,7 @@
 // counter of the changes the evaluation reports.
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,6 +52,32 @@ private:
 inline std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Raw file bytes: a little-endian 32-bit integer, written and read.
+inline std::string int32Bytes(std::int32_t v) {
+    std::string s(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        s[static_cast<std::size_t>(i)] =
+            static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
+    return s;
+}
+
+inline std::int32_t int32At(const std::string& s, std::size_t at) {
+    std::uint32_t u = 0;
+    for (int i = 0; i < 4; ++i)
+        u |= static_cast<std::uint32_t>(
+                 static_cast<unsigned char>(s[at + static_cast<std::size_t>(i)]))
+             << (8 * i);
+    return static_cast<std::int32_t>(u);
+}
+
+// A counted string str[n] as the file holds it (ASCII text).
+inline std::string counted(const std::string& text, std::size_t n) {
+    std::string s(1, static_cast<char>(text.size()));
+    s += text;
+    s.append(n - text.size(), '\0');
+    return s;
 }
 
 inline DayNumber ymd(int y, int m, int d) {

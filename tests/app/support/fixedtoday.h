@@ -4,13 +4,14 @@
 #include <optional>
 
 #include "core/base/dates.h"
-#include "tests/app/support/fullassessment.h"
+#include "tests/support/fixtures.h"
 
 namespace tarnik::testing {
 
 class FixedToday {
 public:
-    explicit FixedToday(DayNumber day = kFullAssessmentDate) : previous_(todayForTesting()) {
+    explicit FixedToday(DayNumber day = fixtures::kFullAssessmentDate)
+        : previous_(todayForTesting()) {
         setTodayForTesting(day);
     }
     ~FixedToday() { setTodayForTesting(previous_); }

@@ -5,7 +5,7 @@
 namespace tarnik::testing {
 
 struct PdfText {
-    bool available = false; // pdftotext was found; a test skips when it was not
+    bool available = false; // pdftotext was found; a test fails when it was not
     bool ok = false;        // the text was read; `error` says why not
     QString text;           // UTF-8 text, pages ended by form feeds
     QString error;

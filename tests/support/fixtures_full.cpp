@@ -1,17 +1,15 @@
-#include "tests/app/support/fullassessment.h"
-
+// The complete assessment of the widget tests, built through the core rules as the program
+// would build it.
 #include <array>
 #include <initializer_list>
 
-#include "app/platform/pathutil.h"
-#include "core/base/errors.h"
-#include "core/model/trkfile.h"
 #include "core/rules/checklist/checklist.h"
 #include "core/rules/factors/cards.h"
 #include "core/rules/factors/catalogues.h"
 #include "core/rules/workers/workers.h"
+#include "tests/support/fixtures.h"
 
-namespace tarnik::testing {
+namespace tarnik::fixtures {
 
 namespace {
 
@@ -342,38 +340,9 @@ Assessment fullAssessment(const FullAssessmentOptions& options) {
     return a;
 }
 
-bool writeAssessmentFile(const Assessment& a, const QString& path, QString* error) {
-    try {
-        saveTrkFile(a, toPath(path));
-        return true;
-    } catch (const FileError& e) {
-        if (error) *error = QString::fromStdString(e.what());
-        return false;
-    }
-}
-
-bool writeFullAssessmentFile(const QString& path, const FullAssessmentOptions& options,
-                             QString* error) {
-    return writeAssessmentFile(fullAssessment(options), path, error);
-}
-
-bool readAssessmentFile(const QString& path, Assessment& into, QString* error) {
-    into.resetToNew();
-    into.questions.clear();
-    try {
-        const TrkReadResult r = readTrkFile(into, toPath(path));
-        UpdateWorkers(into);
-        if (!r.ok() && error) *error = QString::fromStdString(r.message);
-        return r.ok();
-    } catch (const FileError& e) {
-        if (error) *error = QString::fromStdString(e.what());
-        return false;
-    }
-}
-
 Assessment asReopened(Assessment a) {
     a.Plan.emplace_back();
     return a;
 }
 
-} // namespace tarnik::testing
+} // namespace tarnik::fixtures
