@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "core/layout/drukowanie.h"
+#include "core/layout/printrange.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,6 +1,6 @@
 #pragma once
 // The printed report of the whole assessment. BuildReport lays the report out on the page-layout
-// model (drukowanie.h) section by section — title page, legal basis, the general part in the
+// model (core/layout) section by section — title page, legal basis, the general part in the
 // register form (A) or the standard form (B), the hazard level card, the checklist, accidents and
 // the supplementary card, the risk level, the indicator chart, the improvement plan and the
 // acquaintance list — writing a progress line for each step, and prints the chosen pages.
@@ -15,7 +15,9 @@
 
 #include "core/evaluation/evaluation.h"
 #include "core/layout/canvas.h"
-#include "core/layout/drukowanie.h"
+#include "core/layout/pagination.h"
+#include "core/layout/printrange.h"
+#include "core/layout/styles.h"
 #include "core/model/assessment.h"
 #include "core/report/printoptions.h"
 

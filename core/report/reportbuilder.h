@@ -11,7 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/layout/drukowanie.h"
+#include "core/layout/canvas.h"
+#include "core/layout/items.h"
+#include "core/layout/pagination.h"
 #include "core/report/report.h"
 #include "core/rules/factors/selection.h"
 

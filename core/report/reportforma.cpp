@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/base/text.h"
+#include "core/layout/registerblock.h"
 #include "core/report/reportbuilder.h"
 
 namespace tarnik {

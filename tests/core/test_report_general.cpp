@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/layout/registerblock.h"
 #include "core/report/reporttexts.h"
 #include "tests/core/test_report_support.h"
 
