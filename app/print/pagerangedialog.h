@@ -1,7 +1,9 @@
 #pragma once
-// The program's own page-range dialog "Drukuj", used instead of the platform print dialog when
-// the option "Pokaż standardowe okienko drukowania" is off: all pages, or the pages from..to,
-// and "Ustawienia..." for the printer's setup.
+// TForm6: the program's own page-range dialog "Drukuj".
+//
+// It is used instead of the platform print dialog when the option "Pokaż standardowe okienko
+// drukowania" is off: all pages, or the pages from..to, and "Ustawienia..." for the printer's
+// setup.
 #include <QDialog>
 #include <functional>
 

@@ -3,9 +3,9 @@
 // groups kept on one page, rectangles and rules, and chart pictures.
 //
 // Everything is in device pixels of the canvas; font sizes are in points. Texts are UTF-8 with
-// lines joined by CR LF. Every item belongs to one document: it is created for the document,
-// takes the document's style list (so give the document its styles first), and is owned by
-// whatever it is added to (a page, a group, a table or a row).
+// lines joined by CR LF. Every item belongs to one document: it is created for the document, takes
+// the document's style list (so give the document its styles first), and is owned by whatever it is
+// added to (a page, a group, a table or a row).
 #include <memory>
 #include <string>
 #include <string_view>

@@ -2,10 +2,10 @@
 // TDoc, the document of the page-layout model ("Drukowanie"): it places items on pages and
 // prints them.
 //
-// The report builder creates a TDoc on a printer canvas, fills it with paragraphs, tables,
-// groups, rules, chart pictures and the register title block; the document measures every item
-// as it is added, begins a new page when the item no longer fits, and finally prints all pages
-// or a range of them. Everything is in device pixels of the canvas.
+// The report builder creates a TDoc on a printer canvas, fills it with paragraphs, tables, groups,
+// rules, chart pictures and the register title block; the document measures every item as it is
+// added, begins a new page when the item no longer fits, and finally prints all pages or a range of
+// them. Everything is in device pixels of the canvas.
 #include <memory>
 #include <string>
 #include <string_view>

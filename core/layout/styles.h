@@ -1,9 +1,9 @@
 #pragma once
 // The named text styles of the page-layout model and the report's set of them.
 //
-// A style gives an item its font (in points), the empty space a paragraph leaves above its text
-// and the flag word of the text output. The document's style list owns its styles; the items
-// refer to them by name.
+// A style gives an item its font (in points), the empty space a paragraph leaves above its text and
+// the flag word of the text output. The document's style list owns its styles; the items refer to
+// them by name.
 #include <memory>
 #include <string>
 #include <string_view>
