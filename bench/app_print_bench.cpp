@@ -15,7 +15,9 @@
 
 #include "app/print/fontfallback.h"
 #include "app/print/qtcanvas.h"
-#include "core/layout/drukowanie.h"
+#include "core/layout/items.h"
+#include "core/layout/pagination.h"
+#include "core/layout/styles.h"
 
 using namespace tarnik;
 

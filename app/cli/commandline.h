@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "core/layout/drukowanie.h"
+#include "core/layout/printrange.h"
 
 namespace tarnik {
 

@@ -48,19 +48,19 @@ TOpcje::TOpcje(PrintOptions& options, SettingsStore& store, QWidget* parent)
     auto* frame = new QGroupBox(QStringLiteral("Drukowanie"), this);
     frame->setObjectName(QStringLiteral("GroupBox1"));
     cbPostep_ = checkBox("cbPostep", QStringLiteral("Pokaż okienko postępu drukowania"),
-                         options_.cbPostep(), frame);
+                         options_.showProgress(), frame);
     cbStandard_ = checkBox("cbStandard", QStringLiteral("Pokaż standardowe okienko drukowania"),
-                           options_.cbStandard(), frame);
+                           options_.standardPrintDialog(), frame);
     cbPodstawa_ =
         checkBox("cbPodstawa", QStringLiteral("Drukuj podstawę prawną analizy ryzyka zawodowego"),
-                 options_.cbPodstawa(), frame);
+                 options_.legalBasis(), frame);
     cbRejestr_ = checkBox("cbRejestr",
                           QStringLiteral("Drukuj Rejestr wyników badań zgodny z Rozporządzeniem"),
-                          options_.cbRejestr(), frame);
+                          options_.registerForm(), frame);
     spinEdit1_ = new QSpinBox(frame);
     spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
     spinEdit1_->setRange(PrintOptions::kSpacingMin, PrintOptions::kSpacingMax);
-    spinEdit1_->setValue(options_.SpinEdit1());
+    spinEdit1_->setValue(options_.spacing());
     auto* spacingLabel =
         new QLabel(QStringLiteral("Odstęp między nazwą stanowiska a podpisem osoby\n"
                                   "sporządzającej na stronie tytułowej wydruku."),
@@ -87,8 +87,8 @@ TOpcje::TOpcje(PrintOptions& options, SettingsStore& store, QWidget* parent)
     spacingRow->addWidget(spacingLabel, 1);
     frameLayout->addLayout(spacingRow);
 
-    plLetters_ =
-        checkBox("PLLetters", QStringLiteral("Drukuj polskie znaki"), options_.PLLetters(), this);
+    plLetters_ = checkBox("PLLetters", QStringLiteral("Drukuj polskie znaki"),
+                          options_.polishLetters(), this);
 
     auto* fontButton = new QPushButton(QStringLiteral("Wybierz czcionkę"), this);
     fontButton->setObjectName(QStringLiteral("Button1"));
@@ -114,18 +114,12 @@ TOpcje::TOpcje(PrintOptions& options, SettingsStore& store, QWidget* parent)
     showFace();
 
     // Only the user's own changes write: the controls were filled above, before these.
-    connect(cbPostep_, &QCheckBox::clicked, this,
-            [this](bool on) { options_.cbPostepClick(on, store_); });
-    connect(cbStandard_, &QCheckBox::clicked, this,
-            [this](bool on) { options_.cbStandardClick(on, store_); });
-    connect(cbPodstawa_, &QCheckBox::clicked, this,
-            [this](bool on) { options_.cbPodstawaClick(on, store_); });
-    connect(cbRejestr_, &QCheckBox::clicked, this,
-            [this](bool on) { options_.cbRejestrClick(on, store_); });
-    connect(spinEdit1_, &QSpinBox::valueChanged, this,
-            [this](int value) { options_.SpinEdit1Change(value, store_); });
-    connect(plLetters_, &QCheckBox::clicked, this,
-            [this](bool on) { options_.PLLettersClick(on, store_); });
+    connect(cbPostep_, &QCheckBox::clicked, this, &TOpcje::cbPostepClick);
+    connect(cbStandard_, &QCheckBox::clicked, this, &TOpcje::cbStandardClick);
+    connect(cbPodstawa_, &QCheckBox::clicked, this, &TOpcje::cbPodstawaClick);
+    connect(cbRejestr_, &QCheckBox::clicked, this, &TOpcje::cbRejestrClick);
+    connect(spinEdit1_, &QSpinBox::valueChanged, this, &TOpcje::SpinEdit1Change);
+    connect(plLetters_, &QCheckBox::clicked, this, &TOpcje::PLLettersClick);
     connect(fontButton, &QPushButton::clicked, this, &TOpcje::Button1Click);
     connect(fd1_, &QFontDialog::fontSelected, this, &TOpcje::fontSelected);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -133,6 +127,30 @@ TOpcje::TOpcje(PrintOptions& options, SettingsStore& store, QWidget* parent)
 
 QString TOpcje::fontFace() const {
     return QString::fromStdString(options_.fontFace());
+}
+
+void TOpcje::cbPostepClick(bool checked) {
+    options_.setShowProgress(checked, store_);
+}
+
+void TOpcje::cbStandardClick(bool checked) {
+    options_.setStandardPrintDialog(checked, store_);
+}
+
+void TOpcje::cbPodstawaClick(bool checked) {
+    options_.setLegalBasis(checked, store_);
+}
+
+void TOpcje::cbRejestrClick(bool checked) {
+    options_.setRegisterForm(checked, store_);
+}
+
+void TOpcje::SpinEdit1Change(int value) {
+    options_.setSpacing(value, store_);
+}
+
+void TOpcje::PLLettersClick(bool checked) {
+    options_.setPolishLetters(checked, store_);
 }
 
 void TOpcje::Button1Click() {

@@ -1,6 +1,8 @@
 #pragma once
-// The options dialog "Opcje" (menu "Właściwości" → "Opcje..."): the print options, each change
-// written to the settings store at once, and the face of the report's and the charts' font.
+// TOpcje: the options dialog "Opcje" (menu "Właściwości" → "Opcje...").
+//
+// It shows the print options, each change written to the settings store at once, and the face of
+// the report's and the charts' font.
 //
 // The program keeps one PrintOptions for its whole run, loads it at start-up
 // (PrintOptions::WczytajOpcjeZRejestru) and shows the dialog modally on it; after the dialog
@@ -33,6 +35,13 @@ signals:
     void fontFaceChosen(const QString& face);
 
 private:
+    // The changes of the controls, each passed on to its print option (which writes it).
+    void cbPostepClick(bool checked);
+    void cbStandardClick(bool checked);
+    void cbPodstawaClick(bool checked);
+    void cbRejestrClick(bool checked);
+    void SpinEdit1Change(int value);
+    void PLLettersClick(bool checked);
     // "Wybierz czcionkę": the platform font dialog, starting at the current face.
     void Button1Click();
     void fontSelected(const QFont& font);

@@ -1,11 +1,13 @@
 #pragma once
-// The program's own page-range dialog "Drukuj", used instead of the platform print dialog when
-// the option "Pokaż standardowe okienko drukowania" is off: all pages, or the pages from..to,
-// and "Ustawienia..." for the printer's setup.
+// TForm6: the program's own page-range dialog "Drukuj".
+//
+// It is used instead of the platform print dialog when the option "Pokaż standardowe okienko
+// drukowania" is off: all pages, or the pages from..to, and "Ustawienia..." for the printer's
+// setup.
 #include <QDialog>
 #include <functional>
 
-#include "core/layout/drukowanie.h"
+#include "core/layout/printrange.h"
 
 class QLineEdit;
 class QPushButton;

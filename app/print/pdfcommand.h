@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "core/layout/drukowanie.h"
+#include "core/layout/printrange.h"
 
 namespace tarnik {
 

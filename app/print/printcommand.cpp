@@ -61,7 +61,7 @@ void PrintCommand::log(const QString& line) {
 
 void PrintCommand::startProgress() {
     progress().clear();
-    if (options_->cbPostep()) progress().showProgress();
+    if (options_->showProgress()) progress().showProgress();
 }
 
 void PrintCommand::preparePages() {
@@ -97,7 +97,7 @@ void PrintCommand::showPageSetup() {
 
 bool PrintCommand::askForRange(PrintRange& range) {
     log(QStringLiteral("Otwieram okienko opcji drukowania\r\n"));
-    if (options_->cbStandard()) {
+    if (options_->standardPrintDialog()) {
         QPrintDialog dialog(&printer_, window());
         setHelpContext(&dialog, kHelpPrintDialog);
         dialog.setMinMax(1, 1000);

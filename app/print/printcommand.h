@@ -12,7 +12,7 @@
 #include <QPrinter>
 #include <QString>
 
-#include "core/layout/drukowanie.h"
+#include "core/layout/printrange.h"
 #include "core/report/report.h"
 
 class QWidget;

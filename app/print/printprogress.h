@@ -1,9 +1,10 @@
 #pragma once
-// The progress window of printing, "Przygotowanie do druku": the steps of the print command and
-// of the report builder as they happen. It does not block the program and printing does not
-// depend on it: it is cleared and written whether it is shown or not, and "Zamknij" only hides
-// it. While a long report is laid out, the window repaints now and then so that its lines
-// appear as they are written.
+// TPrintPrg: the progress window of printing, "Przygotowanie do druku".
+//
+// It shows the steps of the print command and of the report builder as they happen. It does not
+// block the program and printing does not depend on it: it is cleared and written whether it is
+// shown or not, and "Zamknij" only hides it. While a long report is laid out, the window repaints
+// now and then so that its lines appear as they are written.
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QString>
@@ -23,7 +24,7 @@ public:
     void clear();
     // One entry of the log; an entry holding CR LF shows as more than one line.
     void append(const QString& entry);
-    // Shows the window without blocking (cbPostep).
+    // Shows the window without blocking (when the options ask for it).
     void showProgress();
 
     // The entries since the last clear, as written.

@@ -1,3 +1,4 @@
+// Drawing and measuring the layout model's texts, lines and charts with QPainter.
 #include "app/print/qtcanvas.h"
 
 #include <QFile>

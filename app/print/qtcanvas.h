@@ -1,9 +1,11 @@
 #pragma once
-// The layout model's canvas on QPainter: QtCanvas draws on any paint device (an image, a
-// widget, a PDF writer), QtPrinterCanvas on a QPrinter with a print job of several sheets.
-// Texts are broken into lines by the same line breaker as the test canvas, with the widths of
-// the device's font metrics, so what is measured is what is drawn. As the Windows text call,
-// the canvas does not kern: a line is exactly as wide as its characters' advances add up to.
+// The layout model's canvas on QPainter, for any paint device and for a printer.
+//
+// QtCanvas draws on any paint device (an image, a widget, a PDF writer), QtPrinterCanvas on a
+// QPrinter with a print job of several sheets. Texts are broken into lines by the same line breaker
+// as the test canvas, with the widths of the device's font metrics, so what is measured is what is
+// drawn. As the Windows text call, the canvas does not kern: a line is exactly as wide as its
+// characters' advances add up to.
 #include <QPainter>
 #include <QString>
 #include <map>

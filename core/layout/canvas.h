@@ -1,7 +1,8 @@
 #pragma once
-// The drawing surface the page-layout model measures and draws on: a printer page in device
-// pixels. The Qt program implements it on QPainter (app/print/qtcanvas.h); the tests use the
-// fixed-metric TestCanvas (print/testcanvas.h).
+// The drawing surface the page-layout model measures and draws on, and its geometry and colours.
+//
+// The surface is a printer page in device pixels. The Qt program implements it on QPainter
+// (app/print/qtcanvas.h); the tests use the fixed-metric TestCanvas (tests/support/testcanvas.h).
 #include <cstdint>
 #include <string>
 #include <string_view>

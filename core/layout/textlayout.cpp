@@ -1,3 +1,4 @@
+// Breaking text into lines and placing the lines in a rectangle.
 #include "core/layout/textlayout.h"
 
 #include <algorithm>

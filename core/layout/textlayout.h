@@ -1,7 +1,9 @@
 #pragma once
-// Line breaking and placing of text as the Windows text-drawing call does it, shared by every
-// canvas so that the test canvas and the printer wrap a text the same way; only the widths of
-// the pieces come from the canvas's font.
+// Line breaking and placing of text, shared by every canvas.
+//
+// The text is broken and placed as the Windows text-drawing call does it, so that the test canvas
+// and the printer wrap a text the same way; only the widths of the pieces come from the canvas's
+// font.
 #include <functional>
 #include <string_view>
 #include <vector>

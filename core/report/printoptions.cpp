@@ -1,3 +1,4 @@
+// Loading, storing and setting the print options.
 #include "core/report/printoptions.h"
 
 #include <algorithm>
@@ -25,54 +26,54 @@ int PrintOptions::clampSpacing(int value) {
 
 void PrintOptions::WczytajOpcjeZRejestru(const SettingsStore& store) {
     if (!store.available()) return;
-    cbPostep_ = readCheck(store, kPokazPrzebiegDrukowania);
-    cbStandard_ = readCheck(store, kStandardoweOkienkoDrukowania);
-    cbPodstawa_ = readCheck(store, kDrukujPodstawe);
-    cbRejestr_ = readCheck(store, kDrukujRejestr);
-    plLetters_ = readCheck(store, kPolskieLiterki);
+    showProgress_ = readCheck(store, kPokazPrzebiegDrukowania);
+    standardPrintDialog_ = readCheck(store, kStandardoweOkienkoDrukowania);
+    legalBasis_ = readCheck(store, kDrukujPodstawe);
+    registerForm_ = readCheck(store, kDrukujRejestr);
+    polishLetters_ = readCheck(store, kPolskieLiterki);
     if (const std::optional<int> spacing = store.readInt(kOdstepPodpis))
-        spinEdit1_ = clampSpacing(*spacing);
-    printPolishLetters_ = plLetters_;
+        spacing_ = clampSpacing(*spacing);
+    printPolishLetters_ = polishLetters_;
 }
 
 void PrintOptions::ZapiszOpcjeDoRejestru(SettingsStore& store) const {
     if (!store.available()) return;
-    writeCheck(store, kPokazPrzebiegDrukowania, cbPostep_);
-    writeCheck(store, kStandardoweOkienkoDrukowania, cbStandard_);
-    writeCheck(store, kDrukujPodstawe, cbPodstawa_);
-    writeCheck(store, kDrukujRejestr, cbRejestr_);
-    writeCheck(store, kPolskieLiterki, plLetters_);
-    store.writeInt(kOdstepPodpis, spinEdit1_);
+    writeCheck(store, kPokazPrzebiegDrukowania, showProgress_);
+    writeCheck(store, kStandardoweOkienkoDrukowania, standardPrintDialog_);
+    writeCheck(store, kDrukujPodstawe, legalBasis_);
+    writeCheck(store, kDrukujRejestr, registerForm_);
+    writeCheck(store, kPolskieLiterki, polishLetters_);
+    store.writeInt(kOdstepPodpis, spacing_);
 }
 
-void PrintOptions::cbPostepClick(bool checked, SettingsStore& store) {
-    cbPostep_ = checked;
-    if (store.available()) writeCheck(store, kPokazPrzebiegDrukowania, checked);
+void PrintOptions::setShowProgress(bool on, SettingsStore& store) {
+    showProgress_ = on;
+    if (store.available()) writeCheck(store, kPokazPrzebiegDrukowania, on);
 }
 
-void PrintOptions::cbStandardClick(bool checked, SettingsStore& store) {
-    cbStandard_ = checked;
-    if (store.available()) writeCheck(store, kStandardoweOkienkoDrukowania, checked);
+void PrintOptions::setStandardPrintDialog(bool on, SettingsStore& store) {
+    standardPrintDialog_ = on;
+    if (store.available()) writeCheck(store, kStandardoweOkienkoDrukowania, on);
 }
 
-void PrintOptions::cbPodstawaClick(bool checked, SettingsStore& store) {
-    cbPodstawa_ = checked;
-    if (store.available()) writeCheck(store, kDrukujPodstawe, checked);
+void PrintOptions::setLegalBasis(bool on, SettingsStore& store) {
+    legalBasis_ = on;
+    if (store.available()) writeCheck(store, kDrukujPodstawe, on);
 }
 
-void PrintOptions::cbRejestrClick(bool checked, SettingsStore& store) {
-    cbRejestr_ = checked;
+void PrintOptions::setRegisterForm(bool on, SettingsStore& store) {
+    registerForm_ = on;
     ZapiszOpcjeDoRejestru(store);
 }
 
-void PrintOptions::SpinEdit1Change(int value, SettingsStore& store) {
-    spinEdit1_ = clampSpacing(value);
+void PrintOptions::setSpacing(int value, SettingsStore& store) {
+    spacing_ = clampSpacing(value);
     ZapiszOpcjeDoRejestru(store);
 }
 
-void PrintOptions::PLLettersClick(bool checked, SettingsStore& store) {
-    plLetters_ = checked;
-    printPolishLetters_ = checked;
+void PrintOptions::setPolishLetters(bool on, SettingsStore& store) {
+    polishLetters_ = on;
+    printPolishLetters_ = on;
     ZapiszOpcjeDoRejestru(store);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// The options that steer printing, as the options dialog "Opcje" shows them: five check boxes,
-// the signature spacing and the report's font face. The first six live in the per-user settings
-// store (the registry key SOFTWARE\TRK2000\Startup on Windows); the font face only until the
-// program ends. The report reads them at print time, so a change counts from the next print.
+// PrintOptions: the options that steer printing, kept in the per-user settings store.
+//
+// The options dialog "Opcje" shows them: five check boxes, the signature spacing and the report's
+// font face. The first six live in the per-user settings store (the registry key
+// SOFTWARE\TRK2000\Startup on Windows); the font face only until the program ends. The report reads
+// them at print time, so a change counts from the next print.
 #include <string>
 
 #include "core/base/settings.h"
@@ -31,30 +33,31 @@ public:
     // Writes all six values (ZapiszOpcjeDoRejestru): "TAK" / "NIE" and the spacing.
     void ZapiszOpcjeDoRejestru(SettingsStore& store) const;
 
-    // The change handlers of the dialog: each sets its option and writes at once. The first
-    // three write their own value only; the register form, the spacing and the Polish letters
-    // write all six.
-    void cbPostepClick(bool checked, SettingsStore& store);
-    void cbStandardClick(bool checked, SettingsStore& store);
-    void cbPodstawaClick(bool checked, SettingsStore& store);
-    void cbRejestrClick(bool checked, SettingsStore& store);
+    // The setters the options dialog calls on each change: each sets its option and writes at
+    // once. The first three write their own value
+    // only; the register form, the spacing and the Polish letters write all six.
+    void setShowProgress(bool on, SettingsStore& store);
+    void setStandardPrintDialog(bool on, SettingsStore& store);
+    void setLegalBasis(bool on, SettingsStore& store);
+    void setRegisterForm(bool on, SettingsStore& store);
     // The spacing is kept within 1..25.
-    void SpinEdit1Change(int value, SettingsStore& store);
-    void PLLettersClick(bool checked, SettingsStore& store);
+    void setSpacing(int value, SettingsStore& store);
+    // Sets both polishLetters and printPolishLetters.
+    void setPolishLetters(bool on, SettingsStore& store);
 
     // Show the progress window while printing.
-    bool cbPostep() const { return cbPostep_; }
+    bool showProgress() const { return showProgress_; }
     // Ask for the page range in the platform's print dialog (else in the program's own).
-    bool cbStandard() const { return cbStandard_; }
+    bool standardPrintDialog() const { return standardPrintDialog_; }
     // Print the legal-basis page.
-    bool cbPodstawa() const { return cbPodstawa_; }
-    // Print the register form of the general part.
-    bool cbRejestr() const { return cbRejestr_; }
+    bool legalBasis() const { return legalBasis_; }
+    // Print the general part in the register form (form A; else the standard form B).
+    bool registerForm() const { return registerForm_; }
     // Blank lines between the station name and the approval line of the title page.
-    int SpinEdit1() const { return spinEdit1_; }
+    int spacing() const { return spacing_; }
     // The check box "Drukuj polskie znaki".
-    bool PLLetters() const { return plLetters_; }
-    // Whether the report prints Polish letters; follows PLLetters on loading and on its click.
+    bool polishLetters() const { return polishLetters_; }
+    // Whether the report prints Polish letters; follows polishLetters on loading and on setting.
     bool printPolishLetters() const { return printPolishLetters_; }
 
     // The face of every report style and of the charts; not stored.
@@ -64,12 +67,12 @@ public:
     static int clampSpacing(int value);
 
 private:
-    bool cbPostep_ = true;
-    bool cbStandard_ = true;
-    bool cbPodstawa_ = true;
-    bool cbRejestr_ = true;
-    int spinEdit1_ = kSpacingDefault;
-    bool plLetters_ = false;
+    bool showProgress_ = true;
+    bool standardPrintDialog_ = true;
+    bool legalBasis_ = true;
+    bool registerForm_ = true;
+    int spacing_ = kSpacingDefault;
+    bool polishLetters_ = false;
     bool printPolishLetters_ = false;
     std::string fontFace_ = kDefaultFontFace;
 };

@@ -10,8 +10,8 @@ std::unique_ptr<ReportLayout> LayOutReport(Canvas& canvas, const ReportInput& in
     ReportBuilder b(canvas, in, *out);
     b.setUp();
     b.titlePage();
-    if (in.options.cbPodstawa()) b.legalBasis();
-    if (in.options.cbRejestr())
+    if (in.options.legalBasis()) b.legalBasis();
+    if (in.options.registerForm())
         b.formA();
     else
         b.formB();

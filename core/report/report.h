@@ -1,21 +1,25 @@
 #pragma once
-// The printed report of the whole assessment. BuildReport lays the report out on the page-layout
-// model (drukowanie.h) section by section — title page, legal basis, the general part in the
-// register form (A) or the standard form (B), the hazard level card, the checklist, accidents and
-// the supplementary card, the risk level, the indicator chart, the improvement plan and the
-// acquaintance list — writing a progress line for each step, and prints the chosen pages.
+// The printed report of the whole assessment: its input, its result and the calls that build it.
 //
-// The report prints the evaluation as it stands: the caller brings it up to date first (the
-// program walks its pages, the command line runs refreshEvaluation). Two sections tidy the
-// document before they are laid out, and the pages show the result: empty rows of the
-// improvement plan are dropped and the acquaintance list loses blanks and empty lines.
+// BuildReport lays the report out on the page-layout model (core/layout) section by section — title
+// page, legal basis, the general part in the register form (A) or the standard form (B), the hazard
+// level card, the checklist, accidents and the supplementary card, the risk level, the indicator
+// chart, the improvement plan and the acquaintance list — writing a progress line for each step,
+// and prints the chosen pages.
+//
+// The report prints the evaluation as it stands: the caller brings it up to date first (the program
+// walks its pages, the command line runs refreshEvaluation). Two sections tidy the document before
+// they are laid out, and the pages show the result: empty rows of the improvement plan are dropped
+// and the acquaintance list loses blanks and empty lines.
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "core/evaluation/evaluation.h"
 #include "core/layout/canvas.h"
-#include "core/layout/drukowanie.h"
+#include "core/layout/pagination.h"
+#include "core/layout/printrange.h"
+#include "core/layout/styles.h"
 #include "core/model/assessment.h"
 #include "core/report/printoptions.h"
 

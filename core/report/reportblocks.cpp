@@ -15,7 +15,7 @@ void ReportBuilder::log(const std::string& line) const {
 
 void ReportBuilder::setUp() {
     const PrintOptions& o = in_.options;
-    if (o.cbPostep() && in_.showProgress) in_.showProgress();
+    if (o.showProgress() && in_.showProgress) in_.showProgress();
     log("-----------------------------------");
     log("Przygotowanie dokumentu do druku\r\n");
 

@@ -1,8 +1,9 @@
 #pragma once
-// The report builder's run: the document under construction, its style sheet, the unit of one
-// millimetre, and the building blocks every section uses. Each section lives in the file of its
-// group (reporttitle.cpp, reportforma.cpp, reportformb.cpp, reportworkers.cpp, reportcard.cpp,
-// reportsecond.cpp); the order of the sections is in report.cpp.
+// ReportBuilder: one run of the report builder and the building blocks its sections share.
+//
+// The run holds the document under construction, its style sheet and the unit of one millimetre.
+// Each section lives in the file of its group (reporttitle.cpp, reportforma.cpp, reportformb.cpp,
+// reportworkers.cpp, reportcard.cpp, reportsecond.cpp); the order of the sections is in report.cpp.
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -11,7 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/layout/drukowanie.h"
+#include "core/layout/canvas.h"
+#include "core/layout/items.h"
+#include "core/layout/pagination.h"
 #include "core/report/report.h"
 #include "core/rules/factors/selection.h"
 

@@ -1,10 +1,13 @@
-// Form A of the general part: the title block of the measurement register, the station's
-// characteristics, the factor summary, the worker counts, the measurement cards, the workers, the
-// persons, the commission and the training scope.
+// Form A of the general part, the register form.
+//
+// It holds the title block of the measurement register, the station's characteristics, the factor
+// summary, the worker counts, the measurement cards, the workers, the persons, the commission and
+// the training scope.
 #include <algorithm>
 #include <array>
 
 #include "core/base/text.h"
+#include "core/layout/registerblock.h"
 #include "core/report/reportbuilder.h"
 
 namespace tarnik {

@@ -1,5 +1,7 @@
-// Form B of the general part: the general data, the persons, the date and the assessing unit, the
-// commission, the station description, the training scope, the workers and the factor blocks.
+// Form B of the general part, the standard form.
+//
+// It holds the general data, the persons, the date and the assessing unit, the commission, the
+// station description, the training scope, the workers and the factor blocks.
 #include "core/base/dates.h"
 #include "core/report/reportbuilder.h"
 

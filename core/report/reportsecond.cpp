@@ -1,6 +1,8 @@
-// The second half of the report, the same in both forms: the hazard level card with its chart,
-// the safety checklist, accidents and the supplementary card, the risk level, the indicator chart,
-// the improvement plan and the acquaintance list.
+// The second half of the report, the same in both forms.
+//
+// It holds the hazard level card with its chart, the safety checklist, accidents and the
+// supplementary card, the risk level, the indicator chart, the improvement plan and the
+// acquaintance list.
 #include <array>
 #include <cstdint>
 

@@ -1,6 +1,8 @@
-// Items taller than a whole page. The layout model keeps every item on one page, so a long
-// station description or a card with pages of characteristics would run off the bottom of the
-// sheet and be lost on paper; such items are taken apart here and placed in page-sized parts.
+// Placing items taller than a whole page in page-sized parts.
+//
+// The layout model keeps every item on one page, so a long station description or a card with pages
+// of characteristics would run off the bottom of the sheet and be lost on paper; such items are
+// taken apart here and placed in page-sized parts.
 #include <algorithm>
 #include <typeinfo>
 

@@ -1,3 +1,4 @@
+// The texts the report composes from the records, and the clean-ups before they print.
 #include "core/report/reporttexts.h"
 
 #include "core/base/dates.h"

@@ -1,8 +1,9 @@
 #pragma once
-// The texts the report composes from the records: the result and interpretation lines of a
-// measurement card, the verdict of a described factor, a worker's trainings, the fixed texts of
-// the legal basis and the training scope, and the clean-ups of the improvement plan and the
-// acquaintance list.
+// The texts the report composes from the records.
+//
+// They are the result and interpretation lines of a measurement card, the verdict of a described
+// factor, a worker's trainings, the fixed texts of the legal basis and the training scope, and the
+// clean-ups of the improvement plan and the acquaintance list.
 #include <array>
 #include <string>
 #include <string_view>

@@ -15,7 +15,7 @@ void ReportBuilder::titlePage() {
     paragraph(employer.empty() ? std::string(" ") : "\r\n" + employer + "\r\n", "BigHeader");
     paragraph("stanowisko:", "BigHeader");
     paragraph(a().EdtStanowisko, "BigHeader");
-    blanks(in_.options.SpinEdit1(), "BigHeader");
+    blanks(in_.options.spacing(), "BigHeader");
     paragraph("zatwierdził: .............................................. podpis "
               ".......................................",
               "Center");

@@ -1,5 +1,4 @@
-// Sections both forms share: the person tables, the station-description memos, the worker blocks
-// and the training scope.
+// Sections both forms share: persons, station-description memos, workers and training scope.
 #include <array>
 
 #include "core/base/dates.h"

@@ -63,9 +63,9 @@ private slots:
         MainWindowOptions options;
         options.settings = &store;
         auto w = makeWindow(home, options);
-        QVERIFY(!w->printOptions().cbPodstawa());
-        QVERIFY(w->printOptions().cbRejestr());
-        QCOMPARE(w->printOptions().SpinEdit1(), 3);
+        QVERIFY(!w->printOptions().legalBasis());
+        QVERIFY(w->printOptions().registerForm());
+        QCOMPARE(w->printOptions().spacing(), 3);
         // Loading wrote no option back.
         for (const std::string& write : store.writes())
             QVERIFY2(write.rfind("DrukujPodstawe", 0) != 0, write.c_str());

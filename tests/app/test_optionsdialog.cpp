@@ -111,7 +111,7 @@ private slots:
 
         tick(box(d, "cbPodstawa"));
         QCOMPARE(store.writes(), std::vector<std::string>{"DrukujPodstawe=NIE"});
-        QVERIFY(!options.cbPodstawa());
+        QVERIFY(!options.legalBasis());
         store.clearWrites();
 
         spin(d)->setValue(3);
@@ -168,8 +168,8 @@ private slots:
         QtSettingsStore store(ini);
         PrintOptions options;
         options.WczytajOpcjeZRejestru(store);
-        QVERIFY(!options.cbRejestr());
-        QCOMPARE(options.SpinEdit1(), 3);
+        QVERIFY(!options.registerForm());
+        QCOMPARE(options.spacing(), 3);
         QCOMPARE(options.fontFace(), std::string("Arial"));
         QFile file(ini);
         QVERIFY(file.open(QIODevice::ReadOnly));

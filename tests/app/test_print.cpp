@@ -93,8 +93,8 @@ private slots:
         a.EdtStanowisko = "Spawacz";
         a.setWorkerCounts({2, 1, 0, 0});
         w->show();
-        options().cbPostepClick(false, store);
-        options().cbStandardClick(false, store);
+        options().setShowProgress(false, store);
+        options().setStandardPrintDialog(false, store);
         print().printer().setOutputFileName(file(QStringLiteral("wydruk.pdf")));
     }
     void cleanup() {
@@ -258,7 +258,7 @@ private slots:
     }
 
     void thePlatformDialogDecidesWhenItIsChosen() {
-        options().cbStandardClick(true, store);
+        options().setStandardPrintDialog(true, store);
         onNextModal([](QWidget* modal) {
             QVERIFY(qobject_cast<QPrintDialog*>(modal));
             qobject_cast<QDialog*>(modal)->reject();
@@ -269,7 +269,7 @@ private slots:
     }
 
     void theProgressWindowShowsWhenTheOptionsAskForIt() {
-        options().cbPostepClick(true, store);
+        options().setShowProgress(true, store);
         onNextModal([](QWidget* modal) { qobject_cast<TForm6*>(modal)->printButton()->click(); });
         print().run();
         QVERIFY(print().progress().isVisible());

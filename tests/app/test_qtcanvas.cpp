@@ -11,7 +11,10 @@
 #include "app/print/fontfallback.h"
 #include "app/print/qtcanvas.h"
 #include "app/widgets/chartpainter.h"
-#include "core/layout/drukowanie.h"
+#include "core/layout/items.h"
+#include "core/layout/pagination.h"
+#include "core/layout/printrange.h"
+#include "core/layout/styles.h"
 #include "tests/app/support/pdftext.h"
 
 using namespace tarnik;

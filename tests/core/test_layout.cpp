@@ -1,6 +1,11 @@
 // The page-layout model on the fixed-metric test canvas: a font of p points has lines p px
 // high and characters p / 2 px wide (pxPerPoint 1).
-#include "core/layout/drukowanie.h"
+#include "core/layout/items.h"
+#include "core/layout/pagination.h"
+#include "core/layout/polishletters.h"
+#include "core/layout/printrange.h"
+#include "core/layout/registerblock.h"
+#include "core/layout/styles.h"
 
 #include <gtest/gtest.h>
 

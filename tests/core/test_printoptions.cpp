@@ -26,13 +26,13 @@ TEST(PrintOptions, AnEmptyStoreTurnsEveryOptionOnAndWritesNothing) {
     MemorySettingsStore store;
     PrintOptions o;
     o.WczytajOpcjeZRejestru(store);
-    EXPECT_TRUE(o.cbPostep());
-    EXPECT_TRUE(o.cbStandard());
-    EXPECT_TRUE(o.cbPodstawa());
-    EXPECT_TRUE(o.cbRejestr());
-    EXPECT_TRUE(o.PLLetters());
+    EXPECT_TRUE(o.showProgress());
+    EXPECT_TRUE(o.standardPrintDialog());
+    EXPECT_TRUE(o.legalBasis());
+    EXPECT_TRUE(o.registerForm());
+    EXPECT_TRUE(o.polishLetters());
     EXPECT_TRUE(o.printPolishLetters());
-    EXPECT_EQ(o.SpinEdit1(), 19);
+    EXPECT_EQ(o.spacing(), 19);
     EXPECT_EQ(o.fontFace(), "Arial");
     EXPECT_TRUE(store.writes().empty());
     EXPECT_FALSE(store.contains("OdstepPodpis"));
@@ -49,13 +49,13 @@ TEST(PrintOptions, OnlyTheExactTextNIETurnsAnOptionOff) {
     store.clearWrites();
     PrintOptions o;
     o.WczytajOpcjeZRejestru(store);
-    EXPECT_TRUE(o.cbPostep());
-    EXPECT_FALSE(o.cbStandard());
-    EXPECT_TRUE(o.cbPodstawa());
-    EXPECT_TRUE(o.cbRejestr());
-    EXPECT_FALSE(o.PLLetters());
+    EXPECT_TRUE(o.showProgress());
+    EXPECT_FALSE(o.standardPrintDialog());
+    EXPECT_TRUE(o.legalBasis());
+    EXPECT_TRUE(o.registerForm());
+    EXPECT_FALSE(o.polishLetters());
     EXPECT_FALSE(o.printPolishLetters());
-    EXPECT_EQ(o.SpinEdit1(), 3);
+    EXPECT_EQ(o.spacing(), 3);
     // Loading writes nothing back: "nie" stays "nie".
     EXPECT_TRUE(store.writes().empty());
     EXPECT_EQ(store.readString("PokazPrzebiegDrukowania"), "nie");
@@ -68,14 +68,14 @@ TEST(PrintOptions, TheStoredSpacingIsKeptWithinItsLimits) {
         store.writeInt("OdstepPodpis", stored);
         PrintOptions o;
         o.WczytajOpcjeZRejestru(store);
-        EXPECT_EQ(o.SpinEdit1(), loaded) << stored;
+        EXPECT_EQ(o.spacing(), loaded) << stored;
     }
     // A spacing stored as text is no number: the default stays.
     MemorySettingsStore text;
     text.writeString("OdstepPodpis", "dużo");
     PrintOptions o;
     o.WczytajOpcjeZRejestru(text);
-    EXPECT_EQ(o.SpinEdit1(), 19);
+    EXPECT_EQ(o.spacing(), 19);
 }
 
 TEST(PrintOptions, EachChangeWritesItsOwnValueOrAllSix) {
@@ -83,29 +83,29 @@ TEST(PrintOptions, EachChangeWritesItsOwnValueOrAllSix) {
     PrintOptions o;
     o.WczytajOpcjeZRejestru(store);
 
-    o.cbPodstawaClick(false, store);
+    o.setLegalBasis(false, store);
     EXPECT_EQ(store.writes(), (Writes{"DrukujPodstawe=NIE"}));
     EXPECT_FALSE(store.contains("DrukujRejestr"));
     store.clearWrites();
-    o.cbPostepClick(false, store);
-    o.cbStandardClick(true, store);
+    o.setShowProgress(false, store);
+    o.setStandardPrintDialog(true, store);
     EXPECT_EQ(store.writes(),
               (Writes{"PokazPrzebiegDrukowania=NIE", "StandardoweOkienkoDrukowania=TAK"}));
-    o.cbPostepClick(true, store);
+    o.setShowProgress(true, store);
     store.clearWrites();
 
-    o.SpinEdit1Change(3, store);
+    o.setSpacing(3, store);
     EXPECT_EQ(store.writes(), allSix("TAK", "TAK", 3, "NIE"));
     store.clearWrites();
-    o.cbRejestrClick(false, store);
+    o.setRegisterForm(false, store);
     EXPECT_EQ(store.writes(), allSix("NIE", "TAK", 3, "NIE"));
     store.clearWrites();
-    o.PLLettersClick(false, store);
+    o.setPolishLetters(false, store);
     EXPECT_EQ(store.writes(), allSix("NIE", "NIE", 3, "NIE"));
     EXPECT_FALSE(o.printPolishLetters());
     store.clearWrites();
-    o.SpinEdit1Change(40, store);
-    EXPECT_EQ(o.SpinEdit1(), 25);
+    o.setSpacing(40, store);
+    EXPECT_EQ(o.spacing(), 25);
     EXPECT_EQ(store.readInt("OdstepPodpis"), 25);
 }
 
@@ -114,31 +114,67 @@ TEST(PrintOptions, ARestartKeepsTheStoredOptionsButNotTheFont) {
     {
         PrintOptions o;
         o.WczytajOpcjeZRejestru(store);
-        o.cbStandardClick(false, store);
-        o.SpinEdit1Change(3, store);
-        o.PLLettersClick(false, store);
+        o.setStandardPrintDialog(false, store);
+        o.setSpacing(3, store);
+        o.setPolishLetters(false, store);
         o.setFontFace("Times New Roman");
         EXPECT_EQ(o.fontFace(), "Times New Roman");
     }
     PrintOptions again;
     again.WczytajOpcjeZRejestru(store);
-    EXPECT_FALSE(again.cbStandard());
-    EXPECT_EQ(again.SpinEdit1(), 3);
+    EXPECT_FALSE(again.standardPrintDialog());
+    EXPECT_EQ(again.spacing(), 3);
     EXPECT_FALSE(again.printPolishLetters());
-    EXPECT_TRUE(again.cbRejestr());
+    EXPECT_TRUE(again.registerForm());
     EXPECT_EQ(again.fontFace(), "Arial");
+}
+
+TEST(PrintOptions, EachCheckBoxComesBackFromTheStoreAsItWasSetAndNoOtherFollowsIt) {
+    using Setter = void (PrintOptions::*)(bool, SettingsStore&);
+    using Getter = bool (PrintOptions::*)() const;
+    struct Option {
+        const char* name;
+        Setter set;
+        Getter get;
+    };
+    const std::vector<Option> options{
+        {"PokazPrzebiegDrukowania", &PrintOptions::setShowProgress, &PrintOptions::showProgress},
+        {"StandardoweOkienkoDrukowania", &PrintOptions::setStandardPrintDialog,
+         &PrintOptions::standardPrintDialog},
+        {"DrukujPodstawe", &PrintOptions::setLegalBasis, &PrintOptions::legalBasis},
+        {"DrukujRejestr", &PrintOptions::setRegisterForm, &PrintOptions::registerForm},
+        {"PolskieLiterki", &PrintOptions::setPolishLetters, &PrintOptions::polishLetters},
+    };
+    // From every option on, one is turned off; from every option off, one is turned on.
+    for (const bool value : {false, true}) {
+        for (const Option& changed : options) {
+            MemorySettingsStore store;
+            for (const Option& o : options)
+                store.writeString(o.name, value ? "NIE" : "TAK");
+            PrintOptions before;
+            before.WczytajOpcjeZRejestru(store);
+            (before.*changed.set)(value, store);
+
+            PrintOptions again;
+            again.WczytajOpcjeZRejestru(store);
+            for (const Option& o : options)
+                EXPECT_EQ((again.*o.get)(), &o == &changed ? value : !value)
+                    << changed.name << " set to " << value << ", " << o.name << " read back";
+            EXPECT_EQ(again.printPolishLetters(), again.polishLetters()) << changed.name;
+        }
+    }
 }
 
 TEST(PrintOptions, AStoreThatCannotBeOpenedKeepsTheDefaultsAndSkipsWrites) {
     MemorySettingsStore closed(false);
     PrintOptions o;
     o.WczytajOpcjeZRejestru(closed);
-    EXPECT_EQ(o.SpinEdit1(), 19);
-    EXPECT_TRUE(o.cbRejestr());
-    EXPECT_FALSE(o.PLLetters()); // the dialog's own default, nothing was loaded
-    o.cbRejestrClick(false, closed);
-    o.PLLettersClick(true, closed);
-    EXPECT_FALSE(o.cbRejestr()); // the change holds for this run
+    EXPECT_EQ(o.spacing(), 19);
+    EXPECT_TRUE(o.registerForm());
+    EXPECT_FALSE(o.polishLetters()); // the dialog's own default, nothing was loaded
+    o.setRegisterForm(false, closed);
+    o.setPolishLetters(true, closed);
+    EXPECT_FALSE(o.registerForm()); // the change holds for this run
     EXPECT_TRUE(o.printPolishLetters());
     EXPECT_TRUE(closed.writes().empty());
 }

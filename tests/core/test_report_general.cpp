@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/layout/registerblock.h"
 #include "core/report/reporttexts.h"
 #include "tests/core/test_report_support.h"
 
@@ -34,7 +35,7 @@ std::string styleOf(const TDoc& doc, const std::string& text) {
 TEST(ReportTitle, TheTitlePageHoldsTheEmployerStationSpacingAndDate) {
     ReportRun run;
     run.a.EdtZaklad = "  Huta Łódź  ";
-    run.options.SpinEdit1Change(3, run.store);
+    run.options.setSpacing(3, run.store);
     auto layout = run.layOut();
     const std::vector<std::string> page1 = pageTexts(*layout->doc->pages[0]);
     const std::vector<std::string> expected{
@@ -63,7 +64,7 @@ TEST(ReportTitle, TheTitlePageHoldsTheEmployerStationSpacingAndDate) {
     // The smallest spacing puts one blank line between the station and the approval line; a
     // blank employer prints as one blank paragraph.
     run.a.EdtZaklad = " \r\n ";
-    run.options.SpinEdit1Change(1, run.store);
+    run.options.setSpacing(1, run.store);
     layout = run.layOut();
     const std::vector<std::string> again = pageTexts(*layout->doc->pages[0]);
     EXPECT_EQ(again[7], " ");
@@ -76,7 +77,7 @@ TEST(ReportTitle, TheTitlePageHoldsTheEmployerStationSpacingAndDate) {
 
 TEST(ReportTitle, TheLegalBasisTakesPageTwoWhenItIsOn) {
     ReportRun run;
-    run.options.cbRejestrClick(false, run.store);
+    run.options.setRegisterForm(false, run.store);
     auto layout = run.layOut();
     const TDoc& doc = *layout->doc;
     EXPECT_EQ(pageOf(doc, "Podstawa prawna analizy ryzyka zawodowego\r\n"), 2);
@@ -96,7 +97,7 @@ TEST(ReportTitle, TheLegalBasisTakesPageTwoWhenItIsOn) {
               placedItemWith(doc, "Wymagania dotyczące oceny ryzyka zawodowego przez pracodawcę i "
                                   "działań z tego zakresu określają następujące akty prawne:"));
 
-    run.options.cbPodstawaClick(false, run.store);
+    run.options.setLegalBasis(false, run.store);
     layout = run.layOut();
     EXPECT_EQ(pageOf(*layout->doc, "Podstawa prawna analizy ryzyka zawodowego\r\n"), 0);
     EXPECT_EQ(pageOf(*layout->doc, "Dane Ogólne"), 2);

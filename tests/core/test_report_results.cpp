@@ -307,7 +307,7 @@ TEST(ReportResults, TheAcquaintanceListIsTrimmedAndGivesEveryoneRoomToSign) {
 
 TEST(ReportRun, TheProgressLinesFollowTheSectionsOfEachForm) {
     ReportRun run;
-    run.options.cbRejestrClick(true, run.store);
+    run.options.setRegisterForm(true, run.store);
     int shown = 0;
     ReportInput in = run.input();
     in.showProgress = [&shown] { ++shown; };
@@ -338,8 +338,8 @@ TEST(ReportRun, TheProgressLinesFollowTheSectionsOfEachForm) {
     EXPECT_EQ(run.log, formA);
     EXPECT_EQ(shown, 1);
 
-    run.options.cbRejestrClick(false, run.store);
-    run.options.cbPostepClick(false, run.store);
+    run.options.setRegisterForm(false, run.store);
+    run.options.setShowProgress(false, run.store);
     run.log.clear();
     ReportInput quiet = run.input();
     quiet.showProgress = [&shown] { ++shown; };
@@ -394,7 +394,7 @@ TEST(ReportRun, AFailedPrintIsNotReportedAsSentToThePrinter) {
 TEST(ReportRun, WithoutPolishLettersEveryTextPrintsItsBaseLetters) {
     ReportRun run;
     run.plainForm(false);
-    run.options.PLLettersClick(false, run.store);
+    run.options.setPolishLetters(false, run.store);
     run.a.EdtZaklad = "Łódź";
     run.print();
     const std::vector<std::string> title = run.canvas.textsOnSheet(0);
@@ -405,7 +405,7 @@ TEST(ReportRun, WithoutPolishLettersEveryTextPrintsItsBaseLetters) {
 
 TEST(ReportRun, NoPageHoldsMoreThanItsRoomAndHeadingsStayWithTheirBlocks) {
     ReportRun run;
-    run.options.cbRejestrClick(true, run.store);
+    run.options.setRegisterForm(true, run.store);
     for (int i = 0; i < 60; ++i) {
         run.a.ListaPrac.insert(worker("Jan", "Nowak " + std::to_string(100 + i)));
         FactorRecord& f = tickFactor(run.a, i % 5, "Czynnik " + std::to_string(100 + i));

@@ -45,8 +45,8 @@ struct ReportRun {
 
     // Options without the legal basis, in form A (register) or B.
     void plainForm(bool registerForm) {
-        options.cbPodstawaClick(false, store);
-        options.cbRejestrClick(registerForm, store);
+        options.setLegalBasis(false, store);
+        options.setRegisterForm(registerForm, store);
     }
 
     TestCanvas canvas{2100, 2970, 4};
