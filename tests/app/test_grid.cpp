@@ -80,7 +80,7 @@ private slots:
         QSignalSpy before(grid, &TAlignedGrid::OnBeforeEdit);
         TCellProperties locked;
         locked.editable = ge_no;
-        grid->setCellProperties(1, 1, locked);
+        grid->records().setCell(1, 1, locked);
         grid->setCurrentCell(1, 1);
         focusGrid();
         QVERIFY(!grid->isEditing());
@@ -202,7 +202,7 @@ private slots:
         // A non-editable column is passed over.
         TCellProperties locked;
         locked.editable = ge_no;
-        grid->setColProperties(1, locked);
+        grid->records().setCol(1, locked);
         key(Qt::Key_Return);
         QCOMPARE(grid->editedCell(), std::make_pair(2, 3));
     }
@@ -257,7 +257,7 @@ private slots:
         grid->setOptions(TAlignedGrid::RangeSelect);
         TCellProperties red;
         red.brush = kRed;
-        grid->setCellProperties(1, 1, red);
+        grid->records().setCell(1, 1, red);
         QApplication::processEvents();
         QCOMPARE(pixelOf(1, 1), QColor(255, 0, 0));
         QCOMPARE(pixelOf(0, 1), grid->palette().color(QPalette::Base));
@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(grid->look(0, 0, false).background, QColor(200, 200, 0));
         TCellProperties italic;
         italic.font = GridFont{"", -16, GridColour{0, 128, 0}, false, true};
-        grid->setFixedRowProperties(0, italic);
+        grid->records().setFixedRow(0, italic);
         QVERIFY(grid->look(2, 0, false).font.italic());
         QCOMPARE(grid->look(2, 0, false).text, QColor(0, 128, 0));
         QVERIFY(!grid->look(2, 1, false).font.italic());
@@ -286,7 +286,7 @@ private slots:
         QCOMPARE(grid->look(0, 1, true).text, QColor(255, 255, 0));
         TCellProperties sel;
         sel.selectedBrush = kRed;
-        grid->setRowProperties(1, sel);
+        grid->records().setRow(1, sel);
         QCOMPARE(grid->look(0, 1, true).background, QColor(255, 0, 0));
         QCOMPARE(grid->look(0, 2, true).background, grid->SelectedCellColor());
     }
@@ -294,7 +294,7 @@ private slots:
     void insertingARowMovesItsBackgroundWithItsText() {
         TCellProperties red;
         red.brush = kRed;
-        grid->setCellProperties(0, 2, red);
+        grid->records().setCell(0, 2, red);
         grid->setOptions(TAlignedGrid::RangeSelect);
         grid->InsertRow(2);
         QCOMPARE(grid->rowCount(), 4);

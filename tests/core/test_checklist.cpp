@@ -60,21 +60,21 @@ TEST(ChecklistFile, MissingFileThrowsAndLeavesTheChecklistEmpty) {
 TEST(ChecklistAnswers, ClickCyclesAndReverseCycle) {
     Checklist c;
     c.DodajPytaniebhp("Pytanie?");
-    EXPECT_EQ(c.Klik(0), "TAK");
-    EXPECT_EQ(c.Klik(0), "NIE");
-    EXPECT_EQ(c.Klik(0), "");
-    EXPECT_EQ(c.Klik(0), "TAK");
+    EXPECT_EQ(c.stepAnswer(0), "TAK");
+    EXPECT_EQ(c.stepAnswer(0), "NIE");
+    EXPECT_EQ(c.stepAnswer(0), "");
+    EXPECT_EQ(c.stepAnswer(0), "TAK");
 
     c.setAnswer(0, "");
-    EXPECT_EQ(c.DwaKlik(0), "NIE");
-    EXPECT_EQ(c.DwaKlik(0), "TAK");
-    EXPECT_EQ(c.DwaKlik(0), "");
+    EXPECT_EQ(c.stepAnswerBack(0), "NIE");
+    EXPECT_EQ(c.stepAnswerBack(0), "TAK");
+    EXPECT_EQ(c.stepAnswerBack(0), "");
 
     // An answer from a damaged file ("tak", "X") starts the cycle again.
-    EXPECT_EQ(nextAnswerKlik("tak"), "TAK");
-    EXPECT_EQ(nextAnswerKlik("X"), "TAK");
-    EXPECT_EQ(nextAnswerDwaKlik("X"), "NIE");
-    EXPECT_THROW(c.Klik(1), std::out_of_range);
+    EXPECT_EQ(nextAnswer("tak"), "TAK");
+    EXPECT_EQ(nextAnswer("X"), "TAK");
+    EXPECT_EQ(previousAnswer("X"), "NIE");
+    EXPECT_THROW(c.stepAnswer(1), std::out_of_range);
 }
 
 TEST(ChecklistAnswers, TypedQuestionTrimmedEmptyIgnored) {

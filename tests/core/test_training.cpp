@@ -94,8 +94,8 @@ TEST(Examination, DueOnTheAssessmentDayIsNotCurrent) {
 }
 
 TEST(Training, PlanTextsInBothForms) {
-    EXPECT_EQ(planTextOnShow(2), "Plan szkoleń bhp przewiduje szkolenia co 24 miesięcy");
-    EXPECT_EQ(planTextOnShow(0), "Plan szkoleń bhp przewiduje szkolenia co 6 miesięcy");
+    EXPECT_EQ(planTextInMonths(2), "Plan szkoleń bhp przewiduje szkolenia co 24 miesięcy");
+    EXPECT_EQ(planTextInMonths(0), "Plan szkoleń bhp przewiduje szkolenia co 6 miesięcy");
     const char* clicked[] = {"Plan szkoleń bhp przewiduje szkolenia co 6 miesięcy",
                              "Plan szkoleń bhp przewiduje szkolenia co 12 miesięcy",
                              "Plan szkoleń bhp przewiduje szkolenia co 2 lata",
@@ -104,7 +104,7 @@ TEST(Training, PlanTextsInBothForms) {
                              "Plan szkoleń bhp przewiduje szkolenia co 5 lat",
                              "Plan szkoleń bhp przewiduje szkolenia co 6 lat"};
     for (int item = 0; item < 7; ++item)
-        EXPECT_EQ(planTextOnClick(item), clicked[item]);
+        EXPECT_EQ(planTextInMonthsOrYears(item), clicked[item]);
 }
 
 TEST(Training, WarningsOfAStoredWorker) {

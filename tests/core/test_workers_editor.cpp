@@ -1,8 +1,10 @@
 #include "core/rules/workers/workereditor.h"
+#include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarnik;
+using tarnik::test_support::ymd;
 
 TEST(WorkerEditor, ButtonsFollowTheMode) {
     const WorkerEditorButtons none = workerEditorButtons(WorkerEditorMode::None);
@@ -21,13 +23,13 @@ TEST(WorkerEditor, ButtonsFollowTheMode) {
 
 TEST(WorkerEditor, ClickOnTheRegister) {
     // Nothing open: the clicked entry (or none) is taken at once, whatever it is.
-    EXPECT_EQ(workerClickStep(WorkerEditorMode::None, false), WorkerClickStep::Take);
-    EXPECT_EQ(workerClickStep(WorkerEditorMode::None, true), WorkerClickStep::Take);
+    EXPECT_EQ(workerSwitchStep(WorkerEditorMode::None, false), WorkerSwitchStep::Take);
+    EXPECT_EQ(workerSwitchStep(WorkerEditorMode::None, true), WorkerSwitchStep::Take);
     // A new worker is asked about first.
-    EXPECT_EQ(workerClickStep(WorkerEditorMode::New, false), WorkerClickStep::EndNew);
+    EXPECT_EQ(workerSwitchStep(WorkerEditorMode::New, false), WorkerSwitchStep::EndNew);
     // An edited worker is saved first, unless it is the one clicked again.
-    EXPECT_EQ(workerClickStep(WorkerEditorMode::Edit, false), WorkerClickStep::EndEdit);
-    EXPECT_EQ(workerClickStep(WorkerEditorMode::Edit, true), WorkerClickStep::Nothing);
+    EXPECT_EQ(workerSwitchStep(WorkerEditorMode::Edit, false), WorkerSwitchStep::EndEdit);
+    EXPECT_EQ(workerSwitchStep(WorkerEditorMode::Edit, true), WorkerSwitchStep::Nothing);
 }
 
 TEST(WorkerEditor, AttentionNoteFollowsTheStoredFlags) {
@@ -45,4 +47,42 @@ TEST(WorkerEditor, AttentionNoteFollowsTheStoredFlags) {
     w.trainingCurrent = true;
     w.trainingCurrent2 = false;
     EXPECT_EQ(workerAttentionNote(w), "szkolenie");
+}
+
+TEST(WorkerEditor, PeriodicTrainingDatesAreGivenOnlyWithTheirYes) {
+    WorkerRecord w;
+    w.RB406 = true;
+    w.RB407 = false;
+    EXPECT_TRUE(firstPeriodicDateGiven(w));
+    EXPECT_FALSE(furtherPeriodicDateGiven(w));
+    w.RB406 = false;
+    w.RB407 = true;
+    EXPECT_FALSE(firstPeriodicDateGiven(w));
+    EXPECT_TRUE(furtherPeriodicDateGiven(w));
+}
+
+TEST(WorkerEditor, NoFurtherTrainingTakesTheFirstTrainingsDate) {
+    WorkerRecord w;
+    w.DTP403 = ymd(2004, 3, 10);
+    w.DTP404 = ymd(2005, 1, 20);
+
+    // A first periodic training given: "nie" copies its date.
+    w.RB406 = true;
+    w.RB407 = true;
+    answerFurtherPeriodicTraining(w, false);
+    EXPECT_FALSE(w.RB407);
+    EXPECT_FALSE(furtherPeriodicDateGiven(w));
+    EXPECT_EQ(w.DTP404, ymd(2004, 3, 10));
+
+    // "tak" keeps the date that stands.
+    w.DTP404 = ymd(2005, 1, 20);
+    answerFurtherPeriodicTraining(w, true);
+    EXPECT_TRUE(w.RB407);
+    EXPECT_EQ(w.DTP404, ymd(2005, 1, 20));
+
+    // No first periodic training: "nie" leaves the date alone.
+    w.RB406 = false;
+    answerFurtherPeriodicTraining(w, false);
+    EXPECT_FALSE(w.RB407);
+    EXPECT_EQ(w.DTP404, ymd(2005, 1, 20));
 }

@@ -43,7 +43,7 @@ PlanPage::PlanPage(PageContext& ctx, QWidget* parent)
     TCellProperties header;
     header.alignment = alCenter;
     header.font = GridFont{"MS Sans Serif", -11, std::nullopt, true};
-    grid_->setFixedRowProperties(0, header);
+    grid_->records().setFixedRow(0, header);
     grid_->setWordwrap(ww_wordwrap);
     grid_->setSelectEditText(false);
     grid_->setAutoEditNextCell(true);

@@ -77,7 +77,7 @@ void TrainingPage::loadFromModel() {
 }
 
 void TrainingPage::pageShown(PageReason) {
-    plan_->setText(QString::fromStdString(planTextOnShow(model().RG302.get())));
+    plan_->setText(QString::fromStdString(planTextInMonths(model().RG302.get())));
     wizard().setNextEnabled(true);
 }
 
@@ -87,7 +87,7 @@ void TrainingPage::firstClicked(int index) {
     further_->setEnabled(true);
     const bool changed = model().RG301.get() != index;
     model().RG301 = index;
-    plan_->setText(QString::fromStdString(planTextOnClick(model().RG302.get())));
+    plan_->setText(QString::fromStdString(planTextInMonthsOrYears(model().RG302.get())));
     if (changed) markChanged();
 }
 
@@ -95,7 +95,7 @@ void TrainingPage::furtherClicked(int index) {
     if (loading()) return;
     const bool changed = model().RG302.get() != index;
     model().RG302 = index;
-    plan_->setText(QString::fromStdString(planTextOnClick(model().RG302.get())));
+    plan_->setText(QString::fromStdString(planTextInMonthsOrYears(model().RG302.get())));
     if (changed) markChanged();
 }
 

@@ -81,7 +81,7 @@ void ReferenceListsPage::buildGrid(int list) {
     }
     TCellProperties captions;
     captions.alignment = alCenter;
-    g->setFixedRowProperties(0, captions);
+    g->records().setFixedRow(0, captions);
     g->setAutoAdjustLastCol(true);
     g->setEditMultiline(info.multiline);
     // Long entries end in an ellipsis; the whole text is the cell's hint.

@@ -88,7 +88,7 @@ void SafetyPage::loadFromModel() {
 void SafetyPage::stepAnswer(int row) {
     Checklist& list = model().questions;
     if (row < 0 || std::size_t(row) >= list.questionCount()) return;
-    list.Klik(std::size_t(row));
+    list.stepAnswer(std::size_t(row));
     model_->answerChanged(row);
     markChanged();
 }

@@ -29,7 +29,7 @@ protected:
     void loadFromModel() override;
 
 private:
-    // Klik: the answer of a row moves one step.
+    // A click on a row's answer box: its answer moves one step.
     void stepAnswer(int row);
     // Button1Click: the typed question is added.
     void addQuestion();

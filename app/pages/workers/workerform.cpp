@@ -15,6 +15,7 @@
 #include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "core/rules/workers/training.h"
+#include "core/rules/workers/workereditor.h"
 #include "core/rules/workers/workers.h"
 
 namespace tarnik {
@@ -320,35 +321,30 @@ void WorkerForm::setEditing(bool on) {
     }
     dates_[kEmployment]->setEnabled(on);
     dates_[kNextExamination]->setEnabled(on);
+    showPeriodicDatesOpen();
+}
+
+void WorkerForm::showPeriodicDatesOpen() {
     // A periodic training not done has no date to give.
-    dates_[kFirstPeriodicDate]->setEnabled(on && fields_.RB406);
-    dates_[kFurtherPeriodicDate]->setEnabled(on && fields_.RB407);
+    dates_[kFirstPeriodicDate]->setEnabled(editing_ && firstPeriodicDateGiven(fields_));
+    dates_[kFurtherPeriodicDate]->setEnabled(editing_ && furtherPeriodicDateGiven(fields_));
 }
 
 void WorkerForm::answerClicked(Answer a, bool yes) {
     if (quiet_) return;
-    flag(a) = yes;
-    QDateEdit* first = dates_[kFirstPeriodicDate];
-    QDateEdit* further = dates_[kFurtherPeriodicDate];
-    if (a == kFirstPeriodic) {
-        // RB406Click, RB416Click.
-        first->setEnabled(yes);
-        updateTrainingWarning();
-    } else if (a == kFurtherPeriodic) {
-        if (yes) {
-            // RB407Click.
-            further->setEnabled(true);
-        } else {
-            // RB417Click: without a further training its date is that of the first one, when
-            // there is one.
-            if (first->isEnabledTo(this)) {
-                fields_.DTP404 = fields_.DTP403;
-                ++quiet_;
-                further->setDate(dateFromDayNumber(fields_.DTP404));
-                --quiet_;
-            }
-            further->setEnabled(false);
-        }
+    if (a == kFurtherPeriodic) {
+        // RB407Click, RB417Click: without a further training its date may become the first
+        // one's.
+        answerFurtherPeriodicTraining(fields_, yes);
+        ++quiet_;
+        dates_[kFurtherPeriodicDate]->setDate(dateFromDayNumber(fields_.DTP404));
+        --quiet_;
+    } else {
+        flag(a) = yes;
+    }
+    if (a == kFirstPeriodic || a == kFurtherPeriodic) {
+        // RB406Click, RB416Click and the two above.
+        showPeriodicDatesOpen();
         updateTrainingWarning();
     }
 }

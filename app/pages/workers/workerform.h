@@ -87,6 +87,9 @@ private:
     bool& flag(Answer a);
     DayNumber& date(DateField field);
     void answerClicked(Answer a, bool yes);
+    // The two periodic-training dates open for typing while the worker is edited and the
+    // record gives them.
+    void showPeriodicDatesOpen();
     void dateChanged(DateField field, const QDate& d);
     // DTP402Change and the training handlers: the live warnings.
     void updateExaminationWarning();

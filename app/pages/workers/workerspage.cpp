@@ -116,7 +116,7 @@ WorkersPage::WorkersPage(PageContext& ctx, QWidget* parent)
     arrangeTabOrder();
 
     connect(list_, &WorkerListView::entryRequested, this,
-            [this](int row) { runGuarded([this, row] { ListaPracClick(row); }, window()); });
+            [this](int entry) { runGuarded([this, entry] { ListaPracClick(entry); }, window()); });
     connect(newButton_, &QPushButton::clicked, this, guard([this] { Btn4NewClick(); }));
     connect(addButton_, &QPushButton::clicked, this, guard([this] { BTN4AddClick(); }));
     connect(removeButton_, &QPushButton::clicked, this, guard([this] { Btn4DelClick(); }));
@@ -350,17 +350,17 @@ void WorkersPage::Btn4DelClick() {
 
 void WorkersPage::ListaPracClick(int row) {
     const WorkerRecord* clicked = listModel_->recordAt(row);
-    switch (workerClickStep(mode_, clicked == current_)) {
-    case WorkerClickStep::Nothing:
+    switch (workerSwitchStep(mode_, clicked == current_)) {
+    case WorkerSwitchStep::Nothing:
         showSelection();
         break;
-    case WorkerClickStep::Take:
+    case WorkerSwitchStep::Take:
         takeEntry(clicked);
         break;
-    case WorkerClickStep::EndEdit:
+    case WorkerSwitchStep::EndEdit:
         if (PrKoniecEdycji()) takeEntry(clicked);
         break;
-    case WorkerClickStep::EndNew:
+    case WorkerSwitchStep::EndNew:
         if (PrKoniecNowy())
             takeEntry(clicked);
         else

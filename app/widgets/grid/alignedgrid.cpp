@@ -1,10 +1,8 @@
-// TAlignedGrid: its shape, texts, property records, sizes and the look of its cells. The editing
-// and the keyboard and mouse handling are in alignedgridediting.cpp.
+// TAlignedGrid: the aligned string grid's shape, texts, sizes, options and current cell.
 #include "app/widgets/grid/alignedgrid.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QFontDatabase>
 #include <QHeaderView>
 #include <QScrollBar>
 
@@ -13,33 +11,6 @@
 #include "app/widgets/grid/gridmodel.h"
 
 namespace tarnik {
-
-namespace {
-
-QColor qtColour(const GridColour& c) {
-    return QColor(c.r, c.g, c.b);
-}
-
-// A record's font over the grid's: face (when installed), height and style.
-QFont qtFont(const GridFont& f, const QFont& base) {
-    QFont out(base);
-    if (!f.face.empty()) {
-        const QString face = QString::fromStdString(f.face);
-        if (QFontDatabase::hasFamily(face)) out.setFamily(face);
-    }
-    // A negative height is the character height in pixels of a 96-dpi screen.
-    if (f.height < 0)
-        out.setPointSizeF(-f.height * 72.0 / 96.0);
-    else if (f.height > 0)
-        out.setPointSizeF(f.height * 0.8 * 72.0 / 96.0);
-    out.setBold(f.bold);
-    out.setItalic(f.italic);
-    out.setUnderline(f.underline);
-    out.setStrikeOut(f.strikeOut);
-    return out;
-}
-
-} // namespace
 
 TAlignedGrid::TAlignedGrid(QWidget* parent) : QTableView(parent) {
     model_ = new GridTableModel(cells_, this);
@@ -63,9 +34,9 @@ TAlignedGrid::TAlignedGrid(QWidget* parent) : QTableView(parent) {
     colHeader_->setVisible(cells_.fixedRows() > 0);
     rowHeader_->setVisible(cells_.fixedCols() > 0);
 
-    fixedColor_ = palette().color(QPalette::Button);
-    selectedCellColor_ = palette().color(QPalette::Active, QPalette::Highlight);
-    fixedFont_ = font();
+    look_.fixedColor = palette().color(QPalette::Button);
+    look_.selectedCellColor = palette().color(QPalette::Active, QPalette::Highlight);
+    look_.fixedFont = font();
 
     connect(colHeader_, &QHeaderView::sectionResized, this, [this](int logical, int, int) {
         if (logical != model_->columnCount() - 1) adjustLastColumn();
@@ -76,7 +47,7 @@ TAlignedGrid::TAlignedGrid(QWidget* parent) : QTableView(parent) {
 TAlignedGrid::~TAlignedGrid() {
     // An open edit ends with the grid, without events; the model must not hear from the cells
     // after the view is gone.
-    onValidateEdit_ = nullptr;
+    editing_.onValidateEdit = nullptr;
     dropEditor();
     cells_.setObserver(nullptr);
 }
@@ -170,65 +141,6 @@ int TAlignedGrid::gridRowHeight(int row) const {
     return r >= 0 ? rowHeight(r) : horizontalHeader()->height();
 }
 
-namespace {
-
-TCellProperties copyOf(const TCellProperties* p) {
-    return p ? *p : TCellProperties{};
-}
-
-void store(PropList& list, int index, const TCellProperties& p) {
-    if (index < 0) return;
-    GridProperties::record(list, index) = p;
-}
-
-} // namespace
-
-TCellProperties TAlignedGrid::cellProperties(int col, int row) const {
-    return copyOf(cells_.properties().findCell(col, row));
-}
-
-void TAlignedGrid::setCellProperties(int col, int row, const TCellProperties& p) {
-    if (col < 0 || row < 0) return;
-    cells_.properties().cellRecord(col, row) = p;
-    repaintCells();
-}
-
-TCellProperties TAlignedGrid::colProperties(int col) const {
-    return copyOf(GridProperties::find(cells_.properties().PropCol, col));
-}
-
-void TAlignedGrid::setColProperties(int col, const TCellProperties& p) {
-    store(cells_.properties().PropCol, col, p);
-    repaintCells();
-}
-
-TCellProperties TAlignedGrid::rowProperties(int row) const {
-    return copyOf(GridProperties::find(cells_.properties().PropRow, row));
-}
-
-void TAlignedGrid::setRowProperties(int row, const TCellProperties& p) {
-    store(cells_.properties().PropRow, row, p);
-    repaintCells();
-}
-
-TCellProperties TAlignedGrid::fixedColProperties(int col) const {
-    return copyOf(GridProperties::find(cells_.properties().PropFixedCol, col));
-}
-
-void TAlignedGrid::setFixedColProperties(int col, const TCellProperties& p) {
-    store(cells_.properties().PropFixedCol, col, p);
-    repaintCells();
-}
-
-TCellProperties TAlignedGrid::fixedRowProperties(int row) const {
-    return copyOf(GridProperties::find(cells_.properties().PropFixedRow, row));
-}
-
-void TAlignedGrid::setFixedRowProperties(int row, const TCellProperties& p) {
-    store(cells_.properties().PropFixedRow, row, p);
-    repaintCells();
-}
-
 void TAlignedGrid::repaintCells() {
     viewport()->update();
     colHeader_->viewport()->update();
@@ -253,22 +165,22 @@ void TAlignedGrid::setEditable(bool on) {
 }
 
 void TAlignedGrid::setFixedColor(const QColor& c) {
-    fixedColor_ = c;
+    look_.fixedColor = c;
     repaintCells();
 }
 
 void TAlignedGrid::setSelectedCellColor(const QColor& c) {
-    selectedCellColor_ = c;
+    look_.selectedCellColor = c;
     repaintCells();
 }
 
 void TAlignedGrid::setSelectedFontColor(const QColor& c) {
-    selectedFontColor_ = c;
+    look_.selectedFontColor = c;
     repaintCells();
 }
 
 void TAlignedGrid::setDrawSelection(bool on) {
-    drawSelection_ = on;
+    look_.drawSelection = on;
     repaintCells();
 }
 
@@ -314,47 +226,18 @@ void TAlignedGrid::applyOptions() {
             cur, QItemSelectionModel::ClearAndSelect |
                      (rows ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate));
     }
+    rowSizer_.setEnabled(options_ & RowSizing);
     viewport()->update();
-    if (editing) showEditorIfWanted();
-}
-
-void TAlignedGrid::setTabStop(int col, bool on) {
-    if (col < 0) return;
-    if (std::size_t(col) >= tabStops_.size()) tabStops_.resize(std::size_t(col) + 1, true);
-    tabStops_[std::size_t(col)] = on;
-}
-
-bool TAlignedGrid::tabStop(int col) const {
-    return col < 0 || std::size_t(col) >= tabStops_.size() || tabStops_[std::size_t(col)];
+    if (editing) editing_.showEditorIfWanted();
 }
 
 void TAlignedGrid::setFixedFont(const QFont& f) {
-    fixedFont_ = f;
+    look_.fixedFont = f;
     repaintCells();
 }
 
 CellLook TAlignedGrid::look(int col, int row, bool selected) const {
-    const ResolvedCell rc = cells_.resolve(col, row);
-    CellLook out;
-    out.alignment = rc.alignment;
-    out.wordwrap = rc.wordwrap;
-    const QFont base = rc.fixed ? fixedFont_ : font();
-    out.font = rc.font ? qtFont(*rc.font, base) : base;
-    const QColor plainText = palette().color(rc.fixed ? QPalette::ButtonText : QPalette::Text);
-    out.text = rc.font && rc.font->colour ? qtColour(*rc.font->colour) : plainText;
-    out.background =
-        rc.brush ? qtColour(*rc.brush) : (rc.fixed ? fixedColor_ : palette().color(QPalette::Base));
-    if (selected) {
-        out.background = rc.selectedBrush ? qtColour(*rc.selectedBrush) : selectedCellColor_;
-        if (rc.selectedFont) {
-            out.font = qtFont(*rc.selectedFont, base);
-            out.text =
-                rc.selectedFont->colour ? qtColour(*rc.selectedFont->colour) : selectedFontColor_;
-        } else {
-            out.text = selectedFontColor_;
-        }
-    }
-    return out;
+    return look_.look(cells_.resolve(col, row), font(), palette(), selected);
 }
 
 int TAlignedGrid::currentCol() const {

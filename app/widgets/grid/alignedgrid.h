@@ -1,32 +1,29 @@
+// TAlignedGrid: the aligned string grid, the widget the pages use.
 #pragma once
-// TAlignedGrid: a grid of text cells with per-cell alignment, word wrap, fonts and colours and
-// in-place editing. The content and the rules that need no widget (the property lookup, the
-// walk to the next cell, rows inserted with their records) live in GridCells and nextCell();
-// this widget shows them in a table view and edits them.
+// A grid of text cells with per-cell alignment, word wrap, fonts and colours and in-place editing.
+// The content and the rules that need no widget (the property lookup, the walk to the next cell,
+// rows inserted with their records) live in GridCells and nextCell(); this widget shows them in a
+// table view. Its helpers: GridEditing (the in-place editor and the walk after Enter and Tab, see
+// there), GridLook (how a cell is drawn), GridRecords (the property records) and GridRowSizer
+// (dragging a row's border).
 //
 // Cells are addressed as (column, row) with the fixed rows and columns counted, as GridCells
 // does: with one fixed row, row 0 holds the column captions. The view shows at most one fixed
 // row (as the column header) and one fixed column (as the row header).
-//
-// Editing: the editor opens only on an editable cell (OnBeforeEdit fires first). Enter ends the
-// edit (in multi-line mode it makes a line break, and Ctrl+Enter ends the edit), Escape restores
-// the text the cell had when the editor opened (OnCancelEdit), Tab is never typed. Ending an
-// edit asks the OnValidateEdit handler; a refused edit reopens the editor on its cell, an
-// accepted one fires OnAfterEdit and, after Enter with AutoEditNextCell, moves on to the next
-// editable cell (NextCellEdit, AfterLastCellEdit) and opens its editor there.
 #include <QColor>
 #include <QFlags>
 #include <QFont>
 #include <QList>
-#include <QPersistentModelIndex>
-#include <QPointer>
 #include <QTableView>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/widgets/grid/gridcells.h"
+#include "app/widgets/grid/gridediting.h"
+#include "app/widgets/grid/gridlook.h"
+#include "app/widgets/grid/gridrecords.h"
+#include "app/widgets/grid/gridrowsizer.h"
 #include "app/widgets/grid/nextcell.h"
 
 class QAction;
@@ -37,15 +34,6 @@ class GridCellEditor;
 class GridDelegate;
 class GridHeader;
 class GridTableModel;
-
-// How a cell is drawn, after the lookup of its properties.
-struct CellLook {
-    QFont font;
-    QColor background;
-    QColor text;
-    GridAlignment alignment = alLeft;
-    GridWordWrap wordwrap = ww_none;
-};
 
 class TAlignedGrid : public QTableView {
     Q_OBJECT
@@ -63,7 +51,7 @@ public:
     };
     Q_DECLARE_FLAGS(Options, Option)
 
-    using ValidateEdit = std::function<void(int col, int row, bool& accept)>;
+    using ValidateEdit = GridEditing::ValidateEdit;
 
     explicit TAlignedGrid(QWidget* parent = nullptr);
     ~TAlignedGrid() override;
@@ -95,17 +83,10 @@ public:
     void setGridRowHeight(int row, int height); // a fixed row's height is the header's
     int gridRowHeight(int row) const;
 
-    // Property records of a cell, column, row, fixed column and fixed row; each setter repaints.
-    TCellProperties cellProperties(int col, int row) const;
-    void setCellProperties(int col, int row, const TCellProperties& p);
-    TCellProperties colProperties(int col) const;
-    void setColProperties(int col, const TCellProperties& p);
-    TCellProperties rowProperties(int row) const;
-    void setRowProperties(int row, const TCellProperties& p);
-    TCellProperties fixedColProperties(int col) const;
-    void setFixedColProperties(int col, const TCellProperties& p);
-    TCellProperties fixedRowProperties(int row) const;
-    void setFixedRowProperties(int row, const TCellProperties& p);
+    // The property records of the cells, columns, rows, fixed column and fixed row; setting
+    // one repaints the grid.
+    GridRecords& records() { return records_; }
+    const GridRecords& records() const { return records_; }
 
     // The grid's own values.
     GridAlignment Alignment() const { return cells_.defaults().alignment; }
@@ -114,28 +95,28 @@ public:
     void setWordwrap(GridWordWrap w);
     bool Editable() const { return cells_.defaults().editable; }
     void setEditable(bool on);
-    QColor FixedColor() const { return fixedColor_; }
+    QColor FixedColor() const { return look_.fixedColor; }
     void setFixedColor(const QColor& c);
-    QColor SelectedCellColor() const { return selectedCellColor_; }
+    QColor SelectedCellColor() const { return look_.selectedCellColor; }
     void setSelectedCellColor(const QColor& c);
-    QColor SelectedFontColor() const { return selectedFontColor_; }
+    QColor SelectedFontColor() const { return look_.selectedFontColor; }
     void setSelectedFontColor(const QColor& c);
-    bool DrawSelection() const { return drawSelection_; }
+    bool DrawSelection() const { return look_.drawSelection; }
     void setDrawSelection(bool on);
-    bool SelectEditText() const { return selectEditText_; }
-    void setSelectEditText(bool on) { selectEditText_ = on; }
-    bool EditMultiline() const { return editMultiline_; }
-    void setEditMultiline(bool on) { editMultiline_ = on; }
-    bool AutoEditNextCell() const { return autoEditNextCell_; }
-    void setAutoEditNextCell(bool on) { autoEditNextCell_ = on; }
-    NextCellDirection NextCellEdit() const { return nextCellEdit_; }
-    void setNextCellEdit(NextCellDirection d) { nextCellEdit_ = d; }
-    NextCellDirection NextCellTab() const { return nextCellTab_; }
-    void setNextCellTab(NextCellDirection d) { nextCellTab_ = d; }
-    AfterLastCell AfterLastCellEdit() const { return afterLastCellEdit_; }
-    void setAfterLastCellEdit(AfterLastCell a) { afterLastCellEdit_ = a; }
-    AfterLastCell AfterLastCellTab() const { return afterLastCellTab_; }
-    void setAfterLastCellTab(AfterLastCell a) { afterLastCellTab_ = a; }
+    bool SelectEditText() const { return editing_.selectEditText; }
+    void setSelectEditText(bool on) { editing_.selectEditText = on; }
+    bool EditMultiline() const { return editing_.editMultiline; }
+    void setEditMultiline(bool on) { editing_.editMultiline = on; }
+    bool AutoEditNextCell() const { return editing_.autoEditNextCell; }
+    void setAutoEditNextCell(bool on) { editing_.autoEditNextCell = on; }
+    NextCellDirection NextCellEdit() const { return editing_.nextCellEdit; }
+    void setNextCellEdit(NextCellDirection d) { editing_.nextCellEdit = d; }
+    NextCellDirection NextCellTab() const { return editing_.nextCellTab; }
+    void setNextCellTab(NextCellDirection d) { editing_.nextCellTab = d; }
+    AfterLastCell AfterLastCellEdit() const { return editing_.afterLastCellEdit; }
+    void setAfterLastCellEdit(AfterLastCell a) { editing_.afterLastCellEdit = a; }
+    AfterLastCell AfterLastCellTab() const { return editing_.afterLastCellTab; }
+    void setAfterLastCellTab(AfterLastCell a) { editing_.afterLastCellTab = a; }
     bool AutoAdjustLastCol() const { return autoAdjustLastCol_; }
     void setAutoAdjustLastCol(bool on);
     // 0 hides the grid lines.
@@ -146,9 +127,9 @@ public:
     Options options() const { return options_; }
     void setOptions(Options o);
     // A column that Tab passes over (Tabs option).
-    void setTabStop(int col, bool on);
-    bool tabStop(int col) const;
-    QFont fixedFont() const { return fixedFont_; }
+    void setTabStop(int col, bool on) { editing_.setTabStop(col, on); }
+    bool tabStop(int col) const { return editing_.tabStop(col); }
+    QFont fixedFont() const { return look_.fixedFont; }
     void setFixedFont(const QFont& f);
 
     // How a cell is drawn; `selected` asks for its look as a selected cell.
@@ -161,29 +142,20 @@ public:
     // The first and last row of the selection; {-1, -1} when nothing is selected.
     std::pair<int, int> selectedRows() const;
 
-    // Editing.
-    bool isEditing() const;
-    GridCellEditor* editor() const;
-    // The cell whose editor is open; {-1, -1} when none is.
-    std::pair<int, int> editedCell() const;
-    // Opens the editor on the current cell when the grid edits and the cell is editable.
-    bool openEditor();
-    // Stores the open editor's text in its cell as an ended edit does (OnValidateEdit, then
-    // OnAfterEdit), and leaves the editor open.
-    void commitPendingEdit();
-    // Closes the open editor without storing its text, and without events.
-    void dropEditor();
-    void setOnValidateEdit(ValidateEdit handler) { onValidateEdit_ = std::move(handler); }
+    // Editing (GridEditing tells more).
+    bool isEditing() const { return editing_.isEditing(); }
+    GridCellEditor* editor() const { return editing_.editor(); }
+    std::pair<int, int> editedCell() const { return editing_.editedCell(); }
+    bool openEditor() { return editing_.openEditor(); }
+    void commitPendingEdit() { editing_.commitPendingEdit(); }
+    void dropEditor() { editing_.dropEditor(); }
+    void setOnValidateEdit(ValidateEdit handler) { editing_.onValidateEdit = std::move(handler); }
+    GridEditing& editing() { return editing_; }
 
     // Commands of the grid's context menu (shown by the cells and by the open editor).
     void addContextAction(QAction* action);
     const QList<QAction*>& contextActions() const { return contextActions_; }
 
-    // Used by the delegate.
-    void editorCreated(GridCellEditor* editor, const QModelIndex& index);
-    void editorEnter(GridCellEditor* editor);
-    void editorEscape(GridCellEditor* editor);
-    void editorTab(GridCellEditor* editor, bool backward);
     GridTableModel* gridModel() const { return model_; }
 
 signals:
@@ -207,59 +179,28 @@ protected:
     bool viewportEvent(QEvent* e) override;
 
 private:
-    enum class EndReason { None, Enter, Tab, BackTab, Cancel };
+    // The editing reaches into the view's editor handling and the grid's cells.
+    friend class GridEditing;
 
     QModelIndex indexOf(int col, int row) const;
     void applyOptions();
     void repaintCells();
     void adjustLastColumn();
-    // After an edit has ended on (col, row).
-    void editEnded(int col, int row, EndReason reason);
-    // Moves from (col, row) by a walk; opens the editor there when the grid edits.
-    void walkFrom(int col, int row, NextCellDirection d, AfterLastCell after, bool forTab);
-    // Opens the editor on the current cell when the editor is always shown and the grid has
-    // the focus.
-    void showEditorIfWanted();
-    void reopenLater(int col, int row);
-    bool hasFocusWithin() const;
-    // The row whose lower border lies under a point of the viewport (RowSizing), or -1.
-    int rowBorderAt(const QPoint& p) const;
 
     GridCells cells_;
+    GridRecords records_{cells_.properties(), [this] { repaintCells(); }};
     GridTableModel* model_ = nullptr;
     GridDelegate* delegate_ = nullptr;
     GridHeader* colHeader_ = nullptr;
     GridHeader* rowHeader_ = nullptr;
-    QPointer<GridCellEditor> editor_;
-    QPersistentModelIndex editIndex_;
-    EndReason pendingEnd_ = EndReason::None;
-    bool closing_ = false;
-    bool reopenPending_ = false;
-    ValidateEdit onValidateEdit_;
     QList<QAction*> contextActions_;
-    std::vector<bool> tabStops_;
-
     Options options_ = RangeSelect;
-    QColor fixedColor_;
-    QColor selectedCellColor_;
-    QColor selectedFontColor_ = Qt::white;
-    QFont fixedFont_;
-    bool drawSelection_ = true;
-    bool selectEditText_ = true;
-    bool editMultiline_ = false;
-    bool autoEditNextCell_ = false;
-    NextCellDirection nextCellEdit_ = nc_rightdown;
-    NextCellDirection nextCellTab_ = nc_rightdown;
-    AfterLastCell afterLastCellEdit_ = lc_newcolrow;
-    AfterLastCell afterLastCellTab_ = lc_first;
+    GridLook look_;
+    GridEditing editing_{*this};
+    GridRowSizer rowSizer_{*this};
     bool autoAdjustLastCol_ = false;
     bool showCellHints_ = true;
     bool adjusting_ = false;
-
-    // Dragging a row's lower border.
-    int sizingRow_ = -1;
-    int sizingStartY_ = 0;
-    int sizingStartHeight_ = 0;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAlignedGrid::Options)

@@ -1,3 +1,4 @@
+// Cell properties of the aligned string grid: the records and their lookup.
 #include "app/widgets/grid/cellproperties.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Cell properties of the aligned string grid: the records and their lookup.
 #pragma once
 // The look and behaviour of the cells of the aligned text grid: alignment, word wrap,
 // editability, background, font and the colours of a selected cell. A record may be set for a

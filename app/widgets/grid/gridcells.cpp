@@ -1,3 +1,4 @@
+// GridCells: the aligned string grid's content without its widget.
 #include "app/widgets/grid/gridcells.h"
 
 #include <algorithm>

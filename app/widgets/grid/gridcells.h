@@ -1,3 +1,4 @@
+// GridCells: the aligned string grid's content without its widget.
 #pragma once
 // The content of the aligned text grid without its widget: the column and row counts with the
 // fixed (caption) columns and rows, the texts of the cells, the property records and the grid's

@@ -1,3 +1,4 @@
+// GridDelegate and GridCellEditor: the aligned string grid's cells drawn and edited in place.
 #include "app/widgets/grid/griddelegate.h"
 
 #include <QApplication>
@@ -137,7 +138,7 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     editor->setAccessibleName(index.data(Qt::DisplayRole).toString().isEmpty()
                                   ? grid_->accessibleName()
                                   : index.data(Qt::DisplayRole).toString());
-    grid_->editorCreated(editor, index);
+    grid_->editing().editorCreated(editor, index);
     return editor;
 }
 
@@ -193,8 +194,8 @@ bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
         switch (k->key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            grid_->editorTab(editor,
-                             k->key() == Qt::Key_Backtab || (k->modifiers() & Qt::ShiftModifier));
+            grid_->editing().editorTab(editor, k->key() == Qt::Key_Backtab ||
+                                                   (k->modifiers() & Qt::ShiftModifier));
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -205,10 +206,10 @@ bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
                 editor->ensureCursorVisible();
                 return true;
             }
-            grid_->editorEnter(editor);
+            grid_->editing().editorEnter(editor);
             return true;
         case Qt::Key_Escape:
-            grid_->editorEscape(editor);
+            grid_->editing().editorEscape(editor);
             return true;
         default:
             return false;

@@ -1,3 +1,4 @@
+// GridDelegate and GridCellEditor: the aligned string grid's cells drawn and edited in place.
 #pragma once
 // Drawing and editing the cells of the aligned grid: each cell in its resolved font, background
 // and alignment with its text inset by 2 pixels, wrapped at words or ended with an ellipsis; and

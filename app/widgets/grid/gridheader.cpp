@@ -1,3 +1,4 @@
+// GridHeader: the aligned string grid's fixed row and fixed column, drawn as captions.
 #include "app/widgets/grid/gridheader.h"
 
 #include <QPainter>

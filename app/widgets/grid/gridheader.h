@@ -1,3 +1,4 @@
+// GridHeader: the aligned string grid's fixed row and fixed column, drawn as captions.
 #pragma once
 // The fixed row (column captions) and fixed column (row captions) of the aligned grid, drawn
 // with the properties of their cells: the fixed-cell brush and font unless a record sets

@@ -1,3 +1,4 @@
+// GridTableModel: the aligned string grid's cells as a Qt item model.
 #include "app/widgets/grid/gridmodel.h"
 
 namespace tarnik {

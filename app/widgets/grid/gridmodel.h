@@ -1,3 +1,4 @@
+// GridTableModel: the aligned string grid's cells as a Qt item model.
 #pragma once
 // The item model of the aligned grid: the data cells of a GridCells as a table, the first fixed
 // row as the column captions and the first fixed column as the row captions. Texts keep their

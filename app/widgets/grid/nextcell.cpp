@@ -1,3 +1,4 @@
+// nextCell(): where the aligned string grid goes after an edit or on Tab.
 #include "app/widgets/grid/nextcell.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// nextCell(): where the aligned string grid goes after an edit or on Tab.
 #pragma once
 // Where the aligned grid goes after an accepted edit (AutoEditNextCell) and on the Tab key: a
 // walk in one of eight directions over the non-fixed cells to the next cell that qualifies (an

@@ -20,15 +20,15 @@ std::size_t Checklist::DodajPytaniebhp(std::string_view text) {
     return questions_.size() - 1;
 }
 
-const std::string& Checklist::Klik(std::size_t i) {
+const std::string& Checklist::stepAnswer(std::size_t i) {
     Question& q = questions_.at(i);
-    q.answer = nextAnswerKlik(q.answer);
+    q.answer = nextAnswer(q.answer);
     return q.answer;
 }
 
-const std::string& Checklist::DwaKlik(std::size_t i) {
+const std::string& Checklist::stepAnswerBack(std::size_t i) {
     Question& q = questions_.at(i);
-    q.answer = nextAnswerDwaKlik(q.answer);
+    q.answer = previousAnswer(q.answer);
     return q.answer;
 }
 
@@ -47,13 +47,13 @@ std::string Checklist::answerAt(std::size_t n) const {
     return questions_[n - 1].answer;
 }
 
-std::string nextAnswerKlik(std::string_view answer) {
+std::string nextAnswer(std::string_view answer) {
     if (answer == kAnswerYes) return kAnswerNo;
     if (answer == kAnswerNo) return {};
     return kAnswerYes;
 }
 
-std::string nextAnswerDwaKlik(std::string_view answer) {
+std::string previousAnswer(std::string_view answer) {
     if (answer == kAnswerNo) return kAnswerYes;
     if (answer == kAnswerYes) return {};
     return kAnswerNo;

@@ -22,11 +22,12 @@ enum class QuestionLines {
     Whole,    // when a new assessment is begun: whole lines
 };
 
-// The answer after a click on an answer box (Klik): empty -> "TAK" -> "NIE" -> empty; any other
-// text becomes "TAK".
-std::string nextAnswerKlik(std::string_view answer);
-// The reverse cycle (DwaKlik): empty -> "NIE" -> "TAK" -> empty; any other text becomes "NIE".
-std::string nextAnswerDwaKlik(std::string_view answer);
+// The answer one step along the cycle: empty -> "TAK" -> "NIE" -> empty; any other text becomes
+// "TAK".
+std::string nextAnswer(std::string_view answer);
+// The answer one step back along the cycle: empty -> "NIE" -> "TAK" -> empty; any other text
+// becomes "NIE".
+std::string previousAnswer(std::string_view answer);
 
 struct Question {
     std::string text;   // the question without its number
@@ -63,12 +64,12 @@ public:
     // Sets the answer of question i.
     void setAnswer(std::size_t i, std::string answer) { questions_[i].answer = std::move(answer); }
 
-    // A click (or a double click: each event is one step) on the answer box of question i moves
-    // its answer one step along the cycle and returns the new answer. The caller marks the
-    // assessment modified.
-    const std::string& Klik(std::size_t i);
-    // The same along the reverse cycle.
-    const std::string& DwaKlik(std::size_t i);
+    // Moves the answer of question i one step along the cycle and returns the new answer (a click
+    // on its answer box is one step, and so is each of the two clicks of a double click). The
+    // caller marks the assessment modified.
+    const std::string& stepAnswer(std::size_t i);
+    // The same one step back along the cycle.
+    const std::string& stepAnswerBack(std::size_t i);
 
     friend bool operator==(const Checklist&, const Checklist&) = default;
 

@@ -144,8 +144,9 @@ std::array<int, 4> supplementaryRows(const CardBoxes& boxes);
 // for every group a decimal number of at least 0. Other groups take numbers only.
 bool TestujNDS(std::string_view text, int factorGroup);
 
-// A multiplicity edit losing focus (Ed607Exit .. Ed610Exit): the text is trimmed and put back;
-// an invalid one is removed and kMultiplicityMessage shown (title kMultiplicityMessageTitle).
+// A multiplicity typed into the card (checked once its edit loses the focus): the text is trimmed
+// and put back; an invalid one is removed and kMultiplicityMessage shown (title
+// kMultiplicityMessageTitle).
 struct MultiplicityCheck {
     std::string text;      // what the edit holds afterwards
     bool rejected = false; // show the message

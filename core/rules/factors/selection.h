@@ -42,7 +42,7 @@ std::string selectedCountText(std::int32_t count);
 // onerous and, within a list, list order.
 std::vector<const FactorEntry*> chosenFactors(const Assessment& a);
 
-// The add button (Btn502Click) after its text check: `name` is the edit's text, not trimmed; an
+// The add button after its text check: `name` is the edit's text, not trimmed; an
 // empty one adds nothing (false). Otherwise DodajCzynnik into the chosen group and, when
 // `permanent` ("dodaj czynnik na stałe " ticked), the group's list is written to its catalogue
 // in the program's folder (saveGroupToCatalogue). Returns true when a factor was added; the

@@ -83,12 +83,12 @@ bool examinationCurrentFor(const Assessment& a, const WorkerRecord& w) {
     return PrAktualneBadanie(w.DTP402, a.DTPOcena);
 }
 
-std::string planTextOnShow(int RG302) {
+std::string planTextInMonths(int RG302) {
     return "Plan szkoleń bhp przewiduje szkolenia co " + std::to_string(CoIleSzkolenie(RG302)) +
            " miesięcy";
 }
 
-std::string planTextOnClick(int RG302) {
+std::string planTextInMonthsOrYears(int RG302) {
     static constexpr std::array<const char*, 7> intervals{
         "6 miesięcy", "12 miesięcy", "2 lata", "3 lata", "4 lata", "5 lat", "6 lat"};
     return std::string("Plan szkoleń bhp przewiduje szkolenia co ") +

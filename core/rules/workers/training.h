@@ -71,15 +71,17 @@ bool PrAktualneBadanie(DayNumber DTP402, DayNumber assessmentDate);
 bool trainingCurrentFor(const Assessment& a, const WorkerRecord& w);
 bool examinationCurrentFor(const Assessment& a, const WorkerRecord& w);
 
-// ST301 when the plan page is shown: "Plan szkoleń bhp przewiduje szkolenia co " + the interval
-// in months + " miesięcy" (24 for the 2-year plan).
-std::string planTextOnShow(int RG302);
-// ST301 after a click on RG301 or RG302: the interval in months up to 12 ("... co 6 miesięcy",
-// "... co 12 miesięcy"), in years from 2 ("... co 2 lata", ... "... co 5 lat", "... co 6 lat").
-std::string planTextOnClick(int RG302);
+// The plan's sentence (ST301) with the interval always in months: "Plan szkoleń bhp przewiduje
+// szkolenia co " + the interval in months + " miesięcy" (24 for the 2-year plan). The page shows
+// it when it opens.
+std::string planTextInMonths(int RG302);
+// The plan's sentence with the interval in months up to 12 ("... co 6 miesięcy", "... co 12
+// miesięcy") and in years from 2 ("... co 2 lata", ... "... co 5 lat", "... co 6 lat"). The page
+// shows it once an item of RG301 or RG302 has been chosen.
+std::string planTextInMonthsOrYears(int RG302);
 
-// The live warnings while the worker is edited (DTP402Change, DTP401Change ...): empty when
-// current, else kExaminationWarning / kTrainingWarning.
+// The live warnings while the worker is edited (a date or a "tak" of the worker changed): empty
+// when current, else kExaminationWarning / kTrainingWarning.
 std::string examinationWarning(bool current);
 std::string trainingWarning(bool current);
 // The warnings of a stored worker loaded into the editor, from its stored flags: the training

@@ -10,16 +10,16 @@ WorkerEditorButtons workerEditorButtons(WorkerEditorMode mode) {
     return b;
 }
 
-WorkerClickStep workerClickStep(WorkerEditorMode mode, bool clickedIsCurrent) {
+WorkerSwitchStep workerSwitchStep(WorkerEditorMode mode, bool sameWorker) {
     switch (mode) {
     case WorkerEditorMode::None:
-        return WorkerClickStep::Take;
+        return WorkerSwitchStep::Take;
     case WorkerEditorMode::New:
-        return WorkerClickStep::EndNew;
+        return WorkerSwitchStep::EndNew;
     case WorkerEditorMode::Edit:
-        return clickedIsCurrent ? WorkerClickStep::Nothing : WorkerClickStep::EndEdit;
+        return sameWorker ? WorkerSwitchStep::Nothing : WorkerSwitchStep::EndEdit;
     }
-    return WorkerClickStep::Nothing;
+    return WorkerSwitchStep::Nothing;
 }
 
 std::string workerAttentionNote(const WorkerRecord& w) {
@@ -29,6 +29,19 @@ std::string workerAttentionNote(const WorkerRecord& w) {
     if (examination) return "badanie";
     if (training) return "szkolenie";
     return {};
+}
+
+bool firstPeriodicDateGiven(const WorkerRecord& w) {
+    return w.RB406;
+}
+
+bool furtherPeriodicDateGiven(const WorkerRecord& w) {
+    return w.RB407;
+}
+
+void answerFurtherPeriodicTraining(WorkerRecord& w, bool done) {
+    w.RB407 = done;
+    if (!done && firstPeriodicDateGiven(w)) w.DTP404 = w.DTP403;
 }
 
 } // namespace tarnik
