@@ -1,5 +1,5 @@
-// TAlignedGrid: the aligned string grid, the widget the pages use.
 #pragma once
+// TAlignedGrid: the aligned string grid, the widget the pages use.
 // A grid of text cells with per-cell alignment, word wrap, fonts and colours and in-place editing.
 // The content and the rules that need no widget (the property lookup, the walk to the next cell,
 // rows inserted with their records) live in GridCells and nextCell(); this widget shows them in a

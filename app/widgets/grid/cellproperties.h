@@ -1,5 +1,5 @@
-// Cell properties of the aligned string grid: the records and their lookup.
 #pragma once
+// Cell properties of the aligned string grid: the records and their lookup.
 // The look and behaviour of the cells of the aligned text grid: alignment, word wrap,
 // editability, background, font and the colours of a selected cell. A record may be set for a
 // cell, a column, a row, a fixed column and a fixed row; a cell's value is looked up in that

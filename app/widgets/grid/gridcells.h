@@ -1,5 +1,5 @@
-// GridCells: the aligned string grid's content without its widget.
 #pragma once
+// GridCells: the aligned string grid's content without its widget.
 // The content of the aligned text grid without its widget: the column and row counts with the
 // fixed (caption) columns and rows, the texts of the cells, the property records and the grid's
 // own alignment, word wrap and editability. Inserting and removing rows and columns keeps the

@@ -1,5 +1,5 @@
-// GridDelegate and GridCellEditor: the aligned string grid's cells drawn and edited in place.
 #pragma once
+// GridDelegate and GridCellEditor: the aligned string grid's cells drawn and edited in place.
 // Drawing and editing the cells of the aligned grid: each cell in its resolved font, background
 // and alignment with its text inset by 2 pixels, wrapped at words or ended with an ellipsis; and
 // the in-place editor, a text box that takes the cell's look.

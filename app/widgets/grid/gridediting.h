@@ -1,5 +1,5 @@
-// GridEditing: the in-place editing of the aligned string grid and the walk to the next cell.
 #pragma once
+// GridEditing: the in-place editing of the aligned string grid and the walk to the next cell.
 // TAlignedGrid owns one. It opens the editor on an editable cell, ends an edit by Enter, Tab or
 // Escape, asks the grid's validation handler, reopens a refused edit, and walks to the next cell
 // (nextCell()) after Enter or Tab.

@@ -1,5 +1,5 @@
-// GridHeader: the aligned string grid's fixed row and fixed column, drawn as captions.
 #pragma once
+// GridHeader: the aligned string grid's fixed row and fixed column, drawn as captions.
 // The fixed row (column captions) and fixed column (row captions) of the aligned grid, drawn
 // with the properties of their cells: the fixed-cell brush and font unless a record sets
 // others, the cell's alignment and word wrap.

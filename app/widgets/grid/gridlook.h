@@ -1,5 +1,5 @@
-// GridLook: how the aligned string grid draws a cell, from its records, colours and fonts.
 #pragma once
+// GridLook: how the aligned string grid draws a cell, from its records, colours and fonts.
 // The grid's own colours and caption font, and how a cell is drawn once its property records are
 // resolved (font, background, text colour, alignment, word wrap), plain and selected.
 #include <QColor>

@@ -1,5 +1,5 @@
-// GridTableModel: the aligned string grid's cells as a Qt item model.
 #pragma once
+// GridTableModel: the aligned string grid's cells as a Qt item model.
 // The item model of the aligned grid: the data cells of a GridCells as a table, the first fixed
 // row as the column captions and the first fixed column as the row captions. Texts keep their
 // line breaks as CR LF in the grid and show them as line breaks.

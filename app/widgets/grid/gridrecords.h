@@ -1,5 +1,5 @@
-// GridRecords: the aligned string grid's property records, read and set whole.
 #pragma once
+// GridRecords: the aligned string grid's property records, read and set whole.
 // One record each per cell, column, row, fixed column and fixed row (GridProperties); reading a
 // record that was never set gives an empty one, and setting one tells the grid, which repaints.
 #include <functional>

@@ -1,5 +1,5 @@
-// GridRowSizer: dragging a row's lower border in the aligned string grid.
 #pragma once
+// GridRowSizer: dragging a row's lower border in the aligned string grid.
 // Dragging the lower border of a row among the cells makes the row taller or shorter (the grid's
 // RowSizing option). The grid hands it its mouse events.
 class QMouseEvent;

@@ -1,5 +1,5 @@
-// nextCell(): where the aligned string grid goes after an edit or on Tab.
 #pragma once
+// nextCell(): where the aligned string grid goes after an edit or on Tab.
 // Where the aligned grid goes after an accepted edit (AutoEditNextCell) and on the Tab key: a
 // walk in one of eight directions over the non-fixed cells to the next cell that qualifies (an
 // editable cell, or a cell in a tab-stop column), with one of four actions when the walk runs
