@@ -1,11 +1,12 @@
 # Tarnik: `make run` builds and starts the program, `make test` builds and runs every test.
+# The three configurations of `make test` treat every compiler warning as an error.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 ASAN_APP_BUILD ?= build-asan-app
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-plain test-asan test-asan-app bench format clean
+.PHONY: all deps build run test test-plain test-asan test-asan-app bench format format-check clean
 
 all: build
 
@@ -13,12 +14,14 @@ deps:
 	@./scripts/install-deps
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNIK_WERROR=ON $(CMAKE_ARGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# The program and its data only, not the tests and the benchmarks.
+run: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS) --target tarnik tarnik_data
 	./$(BUILD)/bin/tarnik
 
 # Every test headless; then under AddressSanitizer and UBSan, in two builds: the core alone,
@@ -35,7 +38,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:hal
 $(ASAN_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_BUILD) --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Debug \
 		-DTARNIK_BUILD_APP=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DTARNIK_BUILD_BENCH=OFF \
-		-DTARNIK_SANITIZE=ON
+		-DTARNIK_SANITIZE=ON -DTARNIK_WERROR=ON
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target core_tests
@@ -44,7 +47,7 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 # The core tests have run under the sanitizers above: only the program's are built here.
 $(ASAN_APP_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_APP_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTARNIK_BUILD_APP=ON \
-		-DTARNIK_BUILD_BENCH=OFF -DTARNIK_SANITIZE=ON
+		-DTARNIK_BUILD_BENCH=OFF -DTARNIK_SANITIZE=ON -DTARNIK_WERROR=ON
 
 test-asan-app: deps $(ASAN_APP_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_APP_BUILD) -j$(JOBS) --target app_tests
@@ -62,8 +65,14 @@ bench: deps $(BUILD)/CMakeCache.txt
 		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_report_bench; \
 	fi
 
+FORMAT_SOURCES = find core app tests bench \( -name '*.cpp' -o -name '*.h' \) -print0
+
 format:
-	find core app tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format -i
+	$(FORMAT_SOURCES) | xargs -0 clang-format -i
+
+# Fails, naming the files, when a source is not formatted as .clang-format says.
+format-check: deps
+	$(FORMAT_SOURCES) | xargs -0 clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(ASAN_APP_BUILD)

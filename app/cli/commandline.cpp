@@ -8,6 +8,7 @@
 #include "app/print/pdfcommand.h"
 #include "core/evaluation/summary.h"
 #include "core/model/convert.h"
+#include "core/version.h"
 
 namespace tarnik {
 
@@ -118,8 +119,8 @@ CommandLine parseCommandLine(const QStringList& args) {
 }
 
 QString helpText() {
-    return QStringLiteral(
-        "Tarnik 2.18 - ocena ryzyka zawodowego na stanowisku pracy\n"
+    const QString text = QStringLiteral(
+        "Tarnik %1 - ocena ryzyka zawodowego na stanowisku pracy\n"
         "\n"
         "Użycie:\n"
         "  tarnik [PLIK.trk]                        uruchamia program i otwiera podaną ocenę\n"
@@ -135,6 +136,7 @@ QString helpText() {
         "Polecenia --convert, --summary i --pdf działają bez okna. Kod wyjścia 0 oznacza\n"
         "powodzenie, 1 błąd (opisany jednym wierszem na standardowym wyjściu błędów).\n"
         "--pdf drukuje z opcjami wydruku zapisanymi w ustawieniach programu.\n");
+    return text.arg(QLatin1String(kProgramVersion));
 }
 
 int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {

@@ -9,6 +9,7 @@
 
 #include "app/help/helpcontext.h"
 #include "app/help/windowhelp.h"
+#include "app/platform/datafolders.h"
 #include "app/platform/errorhandler.h"
 #include "app/platform/pathutil.h"
 #include "app/platform/prompts.h"
@@ -22,7 +23,15 @@ TForm8::TForm8(const QString& programDir, QWidget* parent) : QDialog(parent) {
     setModal(true);
     resize(706, 477);
     EditorView& view = *this;
-    session_ = std::make_unique<CatalogueEditorSession>(toPath(programDir), view);
+    // The user's changed copy is read when there is one and every change goes to it; the shipped
+    // files in programDir are the defaults.
+    EditorFiles files{[programDir](const std::string& name) {
+                          return toPath(dataFileToRead(programDir, QString::fromStdString(name)));
+                      },
+                      [programDir](const std::string& name) {
+                          return toPath(dataFileToWrite(programDir, QString::fromStdString(name)));
+                      }};
+    session_ = std::make_unique<CatalogueEditorSession>(std::move(files), view);
 
     files_ = new QComboBox(this);
     files_->setObjectName(QStringLiteral("ComboBox1"));

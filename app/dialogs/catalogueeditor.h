@@ -1,7 +1,9 @@
 #pragma once
 // The catalogue editor "Edytor" (menu "Właściwości" → "Edytor..."): a plain-text editor over the
-// five factor catalogues and the safety questions in the program's folder. The window is made once
-// and keeps its state between showings; what it decides comes from CatalogueEditorSession.
+// five factor catalogues and the safety questions: the user's changed copies when there are any,
+// else the shipped ones in the program's data folder; a save writes the user's copy (see
+// datafolders.h). The window is made once and keeps its state between showings; what it decides
+// comes from CatalogueEditorSession.
 #include <QDialog>
 #include <QString>
 #include <memory>

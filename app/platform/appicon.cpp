@@ -114,4 +114,10 @@ QPixmap drawSplashPicture() {
     return pm;
 }
 
+std::vector<ThemeIcon> themeIcons() {
+    return {
+        {QStringLiteral("64x64/apps/tarnik.png"), drawProgramIcon(64)},
+        {QStringLiteral("64x64/mimetypes/application-x-tarnik-ocena.png"), drawDocumentIcon(64)}};
+}
+
 } // namespace tarnik

@@ -3,6 +3,8 @@
 // files and the splash picture.
 #include <QImage>
 #include <QPixmap>
+#include <QString>
+#include <vector>
 
 namespace tarnik {
 
@@ -10,5 +12,16 @@ QImage drawProgramIcon(int size);
 QImage drawDocumentIcon(int size);
 // The splash picture, 500 x 269.
 QPixmap drawSplashPicture();
+
+// An icon as the desktop's "hicolor" icon theme holds it: the file's path relative to the
+// theme's folder, and the picture.
+struct ThemeIcon {
+    QString path;
+    QImage image;
+};
+
+// The program's icon ("tarnik") and that of assessment files ("application-x-tarnik-ocena"),
+// 64 pixels: written under $XDG_DATA_HOME at every start and installed under share/.
+std::vector<ThemeIcon> themeIcons();
 
 } // namespace tarnik

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include "app/platform/appicon.h"
+#include "app/platform/desktopfiles.h"
 #include "core/base/settings.h"
 
 namespace tarnik {
@@ -73,47 +74,22 @@ QByteArray pngBytes(const QImage& image) {
 AssociationResult registerFreedesktop(const QString& executable, const QString& dataHome,
                                       bool refreshCaches) {
     AssociationResult r;
-    const QString mimeXml =
-        QStringLiteral(
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-            "  <mime-type type=\"%1\">\n"
-            "    <comment>Risk assessment (Tarnik)</comment>\n"
-            "    <comment xml:lang=\"pl\">Ocena ryzyka zawodowego (Tarnik)</comment>\n"
-            "    <icon name=\"application-x-tarnik-ocena\"/>\n"
-            "    <magic priority=\"60\">\n"
-            "      <match type=\"string\" offset=\"0\" value=\"\\x07TRK\"/>\n"
-            "    </magic>\n"
-            "    <glob pattern=\"*.trk\"/>\n"
-            "  </mime-type>\n"
-            "</mime-info>\n")
-            .arg(kTrkMimeType);
-    const QString desktop = QStringLiteral("[Desktop Entry]\n"
-                                           "Type=Application\n"
-                                           "Version=1.0\n"
-                                           "Name=Tarnik\n"
-                                           "GenericName=Ocena ryzyka zawodowego\n"
-                                           "Comment=Ocena ryzyka zawodowego na stanowisku pracy\n"
-                                           "Exec=%1 %f\n"
-                                           "Icon=tarnik\n"
-                                           "Terminal=false\n"
-                                           "MimeType=%2;\n"
-                                           "Categories=Office;\n")
-                                .arg(desktopExecQuoted(executable), kTrkMimeType);
+    const QByteArray mimeXml(kMimeTypeXml);
+    const QString desktop =
+        QString::fromUtf8(kDesktopEntryTemplate)
+            .replace(QLatin1String(kExecPlaceholder), desktopExecQuoted(executable));
 
     bool mimeChanged = false;
     bool appsChanged = false;
     bool iconsChanged = false;
     auto count = [&r](bool ok) { ok ? ++r.written : ++r.skipped; };
-    count(writeIfDifferent(dataHome + QStringLiteral("/mime/packages/tarnik-ocena.xml"),
-                           mimeXml.toUtf8(), mimeChanged));
+    count(writeIfDifferent(dataHome + QStringLiteral("/mime/packages/tarnik-ocena.xml"), mimeXml,
+                           mimeChanged));
     count(writeIfDifferent(dataHome + QStringLiteral("/applications/tarnik.desktop"),
                            desktop.toUtf8(), appsChanged));
-    const QString icons = dataHome + QStringLiteral("/icons/hicolor/64x64");
-    count(writeIfDifferent(icons + QStringLiteral("/apps/tarnik.png"),
-                           pngBytes(drawProgramIcon(64)), iconsChanged));
-    count(writeIfDifferent(icons + QStringLiteral("/mimetypes/application-x-tarnik-ocena.png"),
-                           pngBytes(drawDocumentIcon(64)), iconsChanged));
+    for (const ThemeIcon& icon : themeIcons())
+        count(writeIfDifferent(dataHome + QStringLiteral("/icons/hicolor/") + icon.path,
+                               pngBytes(icon.image), iconsChanged));
     r.changed = mimeChanged || appsChanged || iconsChanged;
 
     if (refreshCaches) {

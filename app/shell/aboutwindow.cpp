@@ -9,6 +9,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "core/version.h"
+
 namespace tarnik {
 
 namespace {
@@ -93,10 +95,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     title_ = new QLabel(this);
     title_->setTextFormat(Qt::RichText);
-    title_->setText(QStringLiteral("<b>Tarnik 2.18</b><br>"
+    title_->setText(QStringLiteral("<b>Tarnik %1</b><br>"
                                    "Pracownia Oprogramowania BHP Tarnik<br>"
                                    "ul. Bezpieczna 12, 30-001 Kraków<br>"
-                                   "tel. 12 345 67 89, e-mail: pomoc@tarnik.example.pl"));
+                                   "tel. 12 345 67 89, e-mail: pomoc@tarnik.example.pl")
+                        .arg(QLatin1String(kProgramVersion)));
     title_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(title_);
 

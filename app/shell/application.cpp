@@ -1,7 +1,6 @@
 #include "app/shell/application.h"
 
-#include <QDir>
-
+#include "app/platform/datafolders.h"
 #include "app/platform/errorhandler.h"
 
 namespace tarnik {
@@ -20,9 +19,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 QString programDirectory() {
-    const QString fromEnv = qEnvironmentVariable("TARNIK_DATA_DIR");
-    if (!fromEnv.isEmpty()) return QDir(fromEnv).absolutePath();
-    return QCoreApplication::applicationDirPath();
+    return shippedDataFolder(QCoreApplication::applicationDirPath());
 }
 
 } // namespace tarnik

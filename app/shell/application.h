@@ -12,8 +12,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// The folder of the program's data files: the executable's folder, or the folder named by the
-// environment variable TARNIK_DATA_DIR when it is set (tests and development runs use it).
+// The folder of the program's shipped data files (see shippedDataFolder): beside the executable,
+// in the installed share/tarnik, or the folder named by TARNIK_DATA_DIR when it is set.
 QString programDirectory();
 
 } // namespace tarnik

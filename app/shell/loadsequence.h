@@ -1,7 +1,8 @@
 #pragma once
 // How a new assessment gets its questions and factor catalogues: "pytania.txt", then the five
-// catalogues, read from the program folder. The sequence stops at the first file that is missing
-// or unreadable and throws FileError; what was read before stays.
+// catalogues, each read from the user's changed copy when there is one, else from the shipped
+// data folder (programDir). The sequence stops at the first file that is missing or unreadable
+// and throws FileError; what was read before stays.
 #include <QString>
 #include <functional>
 

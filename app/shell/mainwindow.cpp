@@ -34,6 +34,7 @@
 #include "app/pages/safety/safetypage.h"
 #include "app/pages/workers/workerspage.h"
 #include "app/platform/appicon.h"
+#include "app/platform/datafolders.h"
 #include "app/platform/errorhandler.h"
 #include "app/platform/pathutil.h"
 #include "app/platform/qtsettingsstore.h"
@@ -243,7 +244,9 @@ void MainWindow::firstShown() {
 }
 
 void MainWindow::loadReferenceLists() {
-    readReferenceLists(toPath(options_.programDir) / kReferenceListsFileName, referenceLists_);
+    readReferenceLists(
+        toPath(dataFileToRead(options_.programDir, QString::fromUtf8(kReferenceListsFileName))),
+        referenceLists_);
 }
 
 } // namespace tarnik

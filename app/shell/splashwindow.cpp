@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/platform/appicon.h"
+#include "core/version.h"
 
 namespace tarnik {
 
@@ -15,7 +16,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setGeometry(0, 0, 500, 269);
     picture->setPixmap(drawSplashPicture());
-    version_ = new QLabel(QStringLiteral("wersja 2.18"), this);
+    version_ = new QLabel(QStringLiteral("wersja ") + QLatin1String(kProgramVersion), this);
     version_->setGeometry(360, 156, 86, 17);
     version_->setAlignment(Qt::AlignCenter);
     version_->setAutoFillBackground(true);

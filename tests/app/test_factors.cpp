@@ -48,6 +48,10 @@ class FactorsPageTest : public QObject, WindowTestBase {
     QString dataFile(const char* name) {
         return w->programDir() + QLatin1Char('/') + QLatin1String(name);
     }
+    // The user's copy, which a factor added "na stałe" goes into.
+    QString userFile(const char* name) {
+        return home->dataHome() + QStringLiteral("/Tarnik/") + QLatin1String(name);
+    }
     // Ticks or unticks a row of the visible list, as a click on its box does.
     void tick(int row, bool on) {
         QListView* view = page->groupList(page->chosenGroup());
@@ -194,6 +198,7 @@ private slots:
         QVERIFY(model().LB503[2].record.get() != model().LB503[3].record.get());
         QCOMPARE(model().LB503[3].record->factorGroup, int(kPhysical));
         QCOMPARE(fileBytes(dataFile("fizyczne.txt")), before);
+        QVERIFY(!QFile::exists(userFile("fizyczne.txt")));
         QVERIFY(!w->document().IsSaved());
         // The counter and Next are left alone: the new entries are not ticked.
         QVERIFY(page->counterLabel()->text().isEmpty());
@@ -212,15 +217,15 @@ private slots:
         // The special name, whatever list it is added to.
         QCOMPARE(model().LB501[2].record->factorGroup, int(kElectricCurrent));
         QCOMPARE(
-            fileBytes(dataFile("chemiczne.txt")),
+            fileBytes(userFile("chemiczne.txt")),
             QByteArray::fromStdString(utf8ToCp1250("Aceton\r\nToluen\r\nprąd elektryczny\r\n")));
+        QCOMPARE(fileBytes(dataFile("chemiczne.txt")), QByteArray("Aceton\r\nToluen\r\n"));
         QVERIFY(!w->document().IsSaved());
     }
 
     void aCatalogueThatCannotBeWrittenKeepsTheEntryAndTheText() {
-        // The dust catalogue's place is taken by a folder.
-        QVERIFY(QFile::remove(dataFile("pyly.txt")));
-        QVERIFY(QDir().mkpath(dataFile("pyly.txt") + QStringLiteral("/zajete")));
+        // The place of the user's copy of the dust catalogue is taken by a folder.
+        QVERIFY(QDir().mkpath(userFile("pyly.txt") + QStringLiteral("/zajete")));
         page->chooseGroup(1);
         typeNewFactor(QStringLiteral("Pył szklany"));
         QTest::mouseClick(page->addButton(), Qt::LeftButton);

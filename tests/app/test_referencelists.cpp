@@ -38,7 +38,10 @@ class ReferenceListsTest : public QObject, WindowTestBase {
     ReferenceListsPage* lists() { return wiz().page<ReferenceListsPage>(); }
     GeneralDataPage* general() { return wiz().page<GeneralDataPage>(); }
     ReferenceLists& data() { return w->referenceLists(); }
-    QString listFile() const { return w->programDir() + QStringLiteral("/podpowiedzi.txt"); }
+    // "Zakończ edycję" writes the user's copy of the lists.
+    QString listFile() const {
+        return home->dataHome() + QStringLiteral("/Tarnik/podpowiedzi.txt");
+    }
     QByteArray fileBytes() {
         QFile f(listFile());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

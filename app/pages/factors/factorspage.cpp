@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,8 +18,10 @@
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
 #include "app/pages/factors/factorlistmodel.h"
+#include "app/platform/datafolders.h"
 #include "app/platform/pathutil.h"
 #include "app/wizard/wizard.h"
+#include "core/rules/factors/catalogues.h"
 #include "core/rules/factors/selection.h"
 
 namespace tarnik {
@@ -234,7 +237,12 @@ void FactorsPage::addFactor() {
     bool added = false;
     {
         ShowAppended show{m};
-        added = addFactorFromPage(model(), toPath(programDir()), name.toStdString(), group,
+        // A factor added "na stałe" goes into the user's copy of the catalogue.
+        const QString catalogue = QString::fromUtf8(kCatalogueFileNames[std::size_t(group)]);
+        const QString folder = permanent_->isChecked()
+                                   ? QFileInfo(dataFileToWrite(programDir(), catalogue)).path()
+                                   : programDir();
+        added = addFactorFromPage(model(), toPath(folder), name.toStdString(), group,
                                   permanent_->isChecked(), todayDayNumber());
     }
     if (!added) return;

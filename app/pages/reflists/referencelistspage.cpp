@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/platform/datafolders.h"
 #include "app/platform/pathutil.h"
 #include "app/widgets/grid/alignedgrid.h"
 #include "app/wizard/pickerservice.h"
@@ -176,7 +177,9 @@ void ReferenceListsPage::finishEditing() {
     editing_ = false;
     setGridsEditing(false);
     edit_->setText(kEditCaption);
-    writeReferenceLists(toPath(programDir()) / kReferenceListsFileName, context().referenceLists);
+    writeReferenceLists(
+        toPath(dataFileToWrite(programDir(), QString::fromUtf8(kReferenceListsFileName))),
+        context().referenceLists);
     ok_->setEnabled(true);
     cancel_->setEnabled(true);
 }

@@ -7,7 +7,7 @@
 // selected row into the fields of the list whose tab is selected, on their own page, and
 // returns to the calling page; "Anuluj" returns without changing a field. "Edytuj" switches
 // every grid to cell editing ("OK" and "Anuluj" are disabled meanwhile); "Zakończ edycję"
-// switches back and writes "podpowiedzi.txt" beside the program. A write that fails is
+// switches back and writes the user's copy of "podpowiedzi.txt". A write that fails is
 // reported, and "OK" and "Anuluj" stay disabled until a later "Zakończ edycję" writes the file.
 #include <array>
 

@@ -43,13 +43,20 @@ int WczytajCzynniki(Assessment& a, const fs::path& file, int group, DayNumber to
 
 void loadQuestionsAndCatalogues(const fs::path& programDir, Assessment& a,
                                 QuestionLines questionLines, DayNumber today) {
+    loadQuestionsAndCatalogues([&programDir](const std::string& name) { return programDir / name; },
+                               a, questionLines, today);
+}
+
+void loadQuestionsAndCatalogues(const DataFileLookup& fileFor, Assessment& a,
+                                QuestionLines questionLines, DayNumber today) {
     a.questions.clear();
     for (int group = 0; group < kCatalogueCount; ++group)
         a.factorList(group).clear();
 
-    loadQuestions(a.questions, programDir / kQuestionsFileName, questionLines);
+    loadQuestions(a.questions, fileFor(kQuestionsFileName), questionLines);
     for (int group = 0; group < kCatalogueCount; ++group)
-        WczytajCzynniki(a, catalogueFilePath(programDir, group), group, today);
+        WczytajCzynniki(a, fileFor(kCatalogueFileNames[static_cast<std::size_t>(group)]), group,
+                        today);
 }
 
 void writeCatalogue(const fs::path& file, const FactorList& list) {

@@ -9,6 +9,7 @@
 // any length: the list entry shows it whole, its record keeps the first 255 characters.
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "core/base/dates.h"
@@ -49,6 +50,14 @@ int WczytajCzynniki(Assessment& a, const std::filesystem::path& file, int group,
 // nothing. The start-up work that follows the sequence (the assessment date) is the caller's to
 // skip when this throws.
 void loadQuestionsAndCatalogues(const std::filesystem::path& programDir, Assessment& a,
+                                QuestionLines questionLines, DayNumber today);
+
+// The file a data file is read from, by its name ("pytania.txt", "chemiczne.txt" ...): the
+// program reads the user's changed copy when there is one, else the shipped file.
+using DataFileLookup = std::function<std::filesystem::path(const std::string& fileName)>;
+
+// The same sequence, each file read from where `fileFor` says.
+void loadQuestionsAndCatalogues(const DataFileLookup& fileFor, Assessment& a,
                                 QuestionLines questionLines, DayNumber today);
 
 // Writes a group list back to its catalogue file (adding a factor "na stałe"). The file keeps

@@ -62,15 +62,21 @@ std::string lackingCharactersQuestion(std::string_view characters) {
            listed + ". W pliku zostaną zapisane jako „?”. Czy mimo to zapisać plik?";
 }
 
-CatalogueEditorSession::CatalogueEditorSession(fs::path programDir, EditorView& view)
-    : programDir_(std::move(programDir)), view_(view) {}
+CatalogueEditorSession::CatalogueEditorSession(EditorFiles files, EditorView& view)
+    : files_(std::move(files)), view_(view) {}
+
+CatalogueEditorSession::CatalogueEditorSession(const fs::path& folder, EditorView& view)
+    : CatalogueEditorSession(
+          EditorFiles{[folder](const std::string& name) { return folder / name; },
+                      [folder](const std::string& name) { return folder / name; }},
+          view) {}
 
 void CatalogueEditorSession::start() {
     item_ = -1;
     path_.clear();
     view_.showText({});
     view_.setModified(false);
-    view_.showText(readEditorText(programDir_ / kEditorHelpFileName));
+    view_.showText(readEditorText(files_.toRead(kEditorHelpFileName)));
     view_.setModified(false);
 }
 
@@ -87,7 +93,7 @@ bool CatalogueEditorSession::choose(int item) {
             if (view_.isModified()) return false;
         }
     }
-    const fs::path path = programDir_ / kEditorItems[static_cast<std::size_t>(item)].fileName;
+    const fs::path path = files_.toRead(kEditorItems[static_cast<std::size_t>(item)].fileName);
     // Read before anything changes: a file that cannot be read leaves the old one open.
     const std::string text = readEditorText(path);
     path_ = path;
@@ -116,7 +122,9 @@ bool CatalogueEditorSession::close() {
 bool CatalogueEditorSession::write(const std::string& text) {
     const std::string lacking = charactersLackingInCp1250(text);
     if (!lacking.empty() && !view_.acceptLackingCharacters(lacking)) return false;
-    writeTextLines(path_, editorTextLines(text));
+    const fs::path target = files_.toWrite(kEditorItems[static_cast<std::size_t>(item_)].fileName);
+    writeTextLines(target, editorTextLines(text));
+    path_ = target;
     view_.setModified(false);
     return true;
 }

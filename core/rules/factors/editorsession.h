@@ -1,8 +1,10 @@
 #pragma once
 // The catalogue editor ("Edytor"): a plain-text editor over the five factor catalogues and the
-// safety questions, in the program's folder. The session below holds the editor's decisions: which
-// file is open, when to ask "Czy zapisać zmiany?", when a save is refused, and what reaches the
-// file. The window shows the text and answers the session's questions (EditorView).
+// safety questions. Each file is read where EditorFiles says (the program: the user's changed copy
+// when there is one, else the shipped file) and its changes are written to the user's copy. The
+// session below holds the editor's decisions: which file is open, when to ask "Czy zapisać
+// zmiany?", when a save is refused, and what reaches the file. The window shows the text and
+// answers the session's questions (EditorView).
 //
 // States: Initial (the help text of "edytor.txt", editing and "Zapisz" disabled), File open (a
 // chosen file, both enabled) and Modified (as File open, with unsaved changes).
@@ -33,6 +35,13 @@ std::string lackingCharactersQuestion(std::string_view characters);
 
 enum class EditorState { Initial, FileOpen, Modified };
 
+// Where the editor's files lie, by file name: the file to read and the file a change is written
+// to (asked only when the text is written).
+struct EditorFiles {
+    DataFileLookup toRead;
+    DataFileLookup toWrite;
+};
+
 // What the editor window does for the session.
 class EditorView {
 public:
@@ -54,7 +63,9 @@ public:
 
 class CatalogueEditorSession {
 public:
-    CatalogueEditorSession(std::filesystem::path programDir, EditorView& view);
+    CatalogueEditorSession(EditorFiles files, EditorView& view);
+    // Every file read and written in one folder.
+    CatalogueEditorSession(const std::filesystem::path& folder, EditorView& view);
 
     // The initial state: the text of "edytor.txt". Throws FileError when it cannot be read; the
     // text is empty then.
@@ -63,7 +74,8 @@ public:
     EditorState state() const;
     // The item of kEditorItems whose file is open; -1 in the initial state.
     int currentItem() const { return item_; }
-    // The open file; empty in the initial state.
+    // The open file: the one its text was read from, or last written to; empty in the initial
+    // state.
     const std::filesystem::path& currentPath() const { return path_; }
     // The editing area and "Zapisz" are enabled once a file is open.
     bool editingEnabled() const { return item_ >= 0; }
@@ -92,7 +104,7 @@ private:
     // Writes the text to the open file; false when the user refused to lose characters.
     bool write(const std::string& text);
 
-    std::filesystem::path programDir_;
+    EditorFiles files_;
     EditorView& view_;
     int item_ = -1;
     std::filesystem::path path_;
