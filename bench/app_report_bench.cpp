@@ -23,7 +23,7 @@
 #include "app/print/reportprinting.h"
 #include "app/widgets/chartpainter.h"
 #include "core/base/settings.h"
-#include "core/evaluation/refresh.h"
+#include "core/evaluation/recompute.h"
 #include "core/model/trkfile.h"
 
 using namespace tarnik;
@@ -171,7 +171,7 @@ void setUp(QPdfWriter& writer) {
 std::vector<DrawOp> recordReport(Assessment& a, const QString& path) {
     Evaluation e;
     e.afterDocumentLoaded(a);
-    refreshEvaluation(a, e);
+    recomputeEvaluation(a, e);
     MemorySettingsStore store;
     PrintOptions options;
     options.WczytajOpcjeZRejestru(store);
