@@ -136,7 +136,7 @@ TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
 
 // The sequence runs exactly the steps the pages run when they are shown in page order after the
 // document was filled: the worker page, the hazard card, the accident page, the supplementary
-// indices and the risk level page.
+// indices (which its page recomputes as its fields change) and the risk level page.
 TEST(EvaluationRefresh, EqualsTheStepsOfThePages) {
     Assessment viaPages = exampleAssessment();
     Evaluation pages;
