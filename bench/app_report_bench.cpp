@@ -23,7 +23,7 @@
 #include "app/print/reportprinting.h"
 #include "app/widgets/chartpainter.h"
 #include "core/base/settings.h"
-#include "core/evaluation/refresh.h"
+#include "core/evaluation/recompute.h"
 #include "core/model/trkfile.h"
 #include "tests/support/fixtures.h"
 
@@ -80,7 +80,7 @@ void setUp(QPdfWriter& writer) {
 std::vector<DrawOp> recordReport(Assessment& a, const QString& path) {
     Evaluation e;
     e.afterDocumentLoaded(a);
-    refreshEvaluation(a, e);
+    recomputeEvaluation(a, e);
     MemorySettingsStore store;
     PrintOptions options;
     options.WczytajOpcjeZRejestru(store);

@@ -6,7 +6,7 @@
 #include "app/platform/pathutil.h"
 #include "app/print/reportprinting.h"
 #include "core/base/errors.h"
-#include "core/evaluation/refresh.h"
+#include "core/evaluation/recompute.h"
 #include "core/model/convert.h"
 
 namespace tarnik {
@@ -25,12 +25,10 @@ PdfCommandResult exportAssessmentPdf(const QString& in, const QString& out, cons
     if (auto failure = openForCommandLine(toPath(in), a)) return {1, std::move(*failure)};
     Evaluation e;
     e.afterDocumentLoaded(a);
-    refreshEvaluation(a, e);
+    recomputeEvaluation(a, e);
 
     PrintOptions options;
     options.WczytajOpcjeZRejestru(store);
-    e.Chart1.setFontFace(options.fontFace());
-    e.Chart2.setFontFace(options.fontFace());
     ReportInput input(a, e, options);
     input.jobTitle = a.EdtStanowisko.empty() ? "Tarnik" : a.EdtStanowisko;
     try {

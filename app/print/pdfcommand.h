@@ -15,10 +15,11 @@ struct PdfCommandResult {
 };
 
 // Opens `in` as the program opens a file named on its command line, brings every value up to
-// date as printing from the first page does, and writes the report with the stored print
-// options (`store`) to `out`. `in` is never written; `out` is written whole or not at all (a
-// file that is not an assessment, a damaged one, a range without pages, a PDF that cannot be
-// written: exit code 1 and nothing written). Needs a running QGuiApplication.
+// date with the sequence printing uses (recomputeEvaluation), and writes the report with the
+// stored print options (`store`) to `out`, the charts in the design size. `in` is never written;
+// `out` is written whole or not at all (a file that is not an assessment, a damaged one, a range
+// without pages, a PDF that cannot be written: exit code 1 and nothing written). Needs a running
+// QGuiApplication.
 PdfCommandResult exportAssessmentPdf(const QString& in, const QString& out, const PrintRange& range,
                                      const SettingsStore& store);
 

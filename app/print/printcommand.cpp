@@ -17,6 +17,7 @@
 #include "app/print/qtcanvas.h"
 #include "app/print/reportprinting.h"
 #include "app/wizard/wizard.h"
+#include "core/evaluation/recompute.h"
 #include "core/report/printoptions.h"
 
 namespace tarnik {
@@ -74,6 +75,9 @@ void PrintCommand::walkLogged() {
     log(QStringLiteral("Rozpoczynam przygotowanie dokumentu do drukowania\r\n"));
     log(QStringLiteral("Przeglądanie kolejnych stron\r\n"));
     preparePages();
+    // The figures printed come from the core's sequence, not from what the walk happened to
+    // show.
+    recomputeEvaluation(document_->assessment(), document_->evaluation());
     log(QStringLiteral("Przeglądanie stron zakończone\r\n"));
 }
 
@@ -152,13 +156,17 @@ void PrintCommand::Drukuj1Click() {
 ReportInput PrintCommand::reportInput() {
     requireDocument();
     ReportInput in(document_->assessment(), document_->evaluation(), *options_);
-    in.chart1 = chartProportions(window(), QStringLiteral("Chart1"));
-    in.chart2 = chartProportions(window(), QStringLiteral("Chart2"));
+    in.chart1 = hazardChart_;
+    in.chart2 = riskChart_;
     in.log = [this](const std::string& line) { log(QString::fromStdString(line)); };
     in.showProgress = [this] { progress().showProgress(); };
     const std::string& station = document_->assessment().EdtStanowisko;
     in.jobTitle = station.empty() ? "Tarnik" : "Tarnik - " + station;
     return in;
+}
+
+void PrintCommand::chartLaidOut(ReportChart chart, ChartProportions proportions) {
+    (chart == ReportChart::HazardCard ? hazardChart_ : riskChart_) = proportions;
 }
 
 ReportResult PrintCommand::DrukujWszystko(const PrintRange& range) {

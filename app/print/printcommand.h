@@ -5,9 +5,13 @@
 // Printing (Drukuj1Click): the progress window is cleared (and shown when the options ask for
 // it), the page range is asked for in the platform print dialog or in the program's own
 // "Drukuj" dialog, the page being edited stores what it holds and the wizard walks through its
-// pages so that every page's show handler brings its computed values up to date, then the report
-// is laid out and the chosen pages are printed. Cancelling a dialog logs "Drukowanie anulowane"
-// and builds nothing.
+// pages (storing what they hold, with their checks), the evaluation is brought up to date by the
+// one recompute sequence of the core (recompute.h), so that the figures printed are those of the
+// command line whatever page printing started from, then the report is laid out and the chosen
+// pages are printed. Cancelling a dialog logs "Drukowanie anulowane" and builds nothing.
+//
+// The pictures of the charts take the proportions the evaluation pages last laid their charts
+// out in (chartLaidOut); the font face of their texts comes from the print options.
 #include <QObject>
 #include <QPrinter>
 #include <QString>
@@ -23,6 +27,9 @@ class Document;
 class PrintOptions;
 class TPrintPrg;
 class Wizard;
+
+// The two charts of the report.
+enum class ReportChart { HazardCard, RiskLevel };
 
 class PrintCommand : public QObject {
     Q_OBJECT
@@ -70,13 +77,16 @@ public:
     // The report's input as the document stands, with the charts' proportions on screen.
     ReportInput reportInput();
 
+    // A page has laid its chart out on screen in these proportions.
+    void chartLaidOut(ReportChart chart, ChartProportions proportions);
+
 private:
     void log(const QString& line);
     // Clears the progress window and shows it when the options ask for it.
     void startProgress();
     // Asks for the page range (steps 2 to 4 of the print command). False when cancelled.
     bool askForRange(PrintRange& range);
-    // The walk, logged.
+    // The walk, logged, and the evaluation brought up to date.
     void walkLogged();
     // After a report was laid out: the clean-ups count as changes where their controls say so,
     // and the page on screen shows them.
@@ -89,6 +99,8 @@ private:
     PrintOptions* options_ = nullptr;
     QWidget* window_ = nullptr;
     QPrinter printer_{QPrinter::HighResolution};
+    ChartProportions hazardChart_ = kChartDesignSize;
+    ChartProportions riskChart_ = kChartDesignSize;
     mutable TPrintPrg* progress_ = nullptr; // made when first needed
 };
 

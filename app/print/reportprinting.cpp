@@ -23,8 +23,7 @@ bool PdfWriterCanvas::startSheet() {
     return writer_.newPage();
 }
 
-ChartProportions chartProportions(const QWidget* window, const QString& name) {
-    const QWidget* chart = window ? window->findChild<QWidget*>(name) : nullptr;
+ChartProportions laidOutProportions(const QWidget* chart) {
     // A widget that was never shown has not been laid out: its size says nothing.
     if (!chart || !chart->testAttribute(Qt::WA_WState_Polished)) return kChartDesignSize;
     const ChartProportions p{chart->width(), chart->height()};

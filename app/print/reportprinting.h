@@ -25,10 +25,9 @@ private:
     QPdfWriter& writer_;
 };
 
-// The proportions of the chart widget named `name` ("Chart1", "Chart2") in `window`, as it was
-// last laid out on screen; the design size when the window has no such chart or it was never
-// shown.
-ChartProportions chartProportions(const QWidget* window, const QString& name);
+// The proportions of a chart widget as it is laid out on screen; the design size when there is
+// no chart or it was never shown.
+ChartProportions laidOutProportions(const QWidget* chart);
 
 // The report laid out and printed into PDF bytes (A4, 600 dpi). `result.ok` is false when the
 // PDF could not be produced.

@@ -181,9 +181,8 @@ void MainWindow::buildMenu() {
 void MainWindow::showOptions() {
     TOpcje dialog(printOptions_, *options_.settings, this);
     dialog.exec();
-    const std::string face = dialog.fontFace().toStdString();
-    document_.evaluation().Chart1.setFontFace(face);
-    document_.evaluation().Chart2.setFontFace(face);
+    // The charts on screen; the report takes the face from the print options.
+    document_.evaluation().setChartFontFace(dialog.fontFace().toStdString());
 }
 
 TForm8* MainWindow::catalogueEditor() {

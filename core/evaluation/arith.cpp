@@ -121,4 +121,12 @@ std::optional<std::int64_t> parseIntegerText(std::string_view text) {
     return static_cast<std::int64_t>(value);
 }
 
+std::pair<int, std::optional<std::string>> nonNegativeFromText(std::string_view text) {
+    const std::optional<std::int64_t> v = parseIntegerText(text);
+    if (!v || *v < 0) return {0, std::string("0")};
+    const int held = clampToInt(*v);
+    if (held != *v) return {held, std::to_string(held)};
+    return {held, std::nullopt};
+}
+
 } // namespace tarnik::arith

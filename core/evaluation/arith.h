@@ -4,7 +4,9 @@
 // bound instead of wrapping.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace tarnik::arith {
 
@@ -33,5 +35,10 @@ std::int64_t wideDivToInt64(Wide a, std::uint64_t d);
 // decimal digits. Digits beyond the 64-bit range are held at the nearest 64-bit bound. Anything
 // else (an empty text, a lone sign, letters, a decimal point) gives no value.
 std::optional<std::int64_t> parseIntegerText(std::string_view text);
+
+// The value a spin edit without bounds of its own takes from its text when it must stay at 0 or
+// more: {value, text that replaces the field's text, if any}. A negative number or a text that
+// is not an integer gives 0 (shown as "0"), a number beyond the 32-bit range its bound.
+std::pair<int, std::optional<std::string>> nonNegativeFromText(std::string_view text);
 
 } // namespace tarnik::arith

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "core/base/text.h"
-#include "core/evaluation/refresh.h"
+#include "core/evaluation/recompute.h"
 #include "core/model/convert.h"
 
 namespace tarnik {
@@ -124,7 +124,7 @@ SummaryResult summarizeTrkFile(const std::filesystem::path& in) {
     if (auto failure = openForCommandLine(in, a)) return {1, std::move(*failure), {}};
     Evaluation e;
     e.afterDocumentLoaded(a);
-    refreshEvaluation(a, e);
+    recomputeEvaluation(a, e);
     return {0, {}, summaryJson(e, a)};
 }
 

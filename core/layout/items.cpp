@@ -194,7 +194,9 @@ int TChart::Height() {
 void TChart::Draw(int x, int y) {
     if (!chart) return;
     try {
-        canvas().drawChart(chart->data(), Rect{x, y, x + width, y + height});
+        ChartData data = chart->data();
+        if (!fontFace.empty()) data.fontFace = fontFace;
+        canvas().drawChart(data, Rect{x, y, x + width, y + height});
     } catch (...) {
         // The picture is left out; the page goes on without it.
     }

@@ -167,6 +167,8 @@ public:
     int height = 0;
     int width = 0;
     const ChartModel* chart;
+    // The face of the chart's texts; empty: the face the chart itself holds.
+    std::string fontFace;
 };
 
 } // namespace tarnik

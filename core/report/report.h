@@ -7,8 +7,8 @@
 // chart, the improvement plan and the acquaintance list — writing a progress line for each step,
 // and prints the chosen pages.
 //
-// The report prints the evaluation as it stands: the caller brings it up to date first (the program
-// walks its pages, the command line runs refreshEvaluation). Two sections tidy the document before
+// The report prints the evaluation as it stands: the caller brings it up to date first (the
+// program and the command line run recomputeEvaluation). Two sections tidy the document before
 // they are laid out, and the pages show the result: empty rows of the improvement plan are dropped
 // and the acquaintance list loses blanks and empty lines.
 #include <functional>
@@ -40,7 +40,7 @@ using ReportLog = std::function<void(const std::string&)>;
 
 struct ReportInput {
     ReportInput(Assessment& a, const Evaluation& e, const PrintOptions& o)
-        : assessment(a), evaluation(e), options(o) {}
+        : assessment(a), evaluation(e), options(o), chartFontFace(o.fontFace()) {}
 
     // The document; the clean-ups of the plan and the acquaintance list change it.
     Assessment& assessment;
@@ -48,9 +48,12 @@ struct ReportInput {
     // Read when the report reaches them: legal basis, register form, signature spacing, Polish
     // letters and the font face.
     const PrintOptions& options;
+    // The proportions of the charts as they were last laid out on screen (the design size when
+    // they never were) and the font face of their texts, the print options' face.
     ChartProportions chart1 = kChartDesignSize; // the hazard level card's chart
     ChartProportions chart2 = kChartDesignSize; // the indicator chart
-    ReportLog log;                              // may be empty
+    std::string chartFontFace;
+    ReportLog log; // may be empty
     // Called at the start when the options ask for the progress window.
     std::function<void()> showProgress;
     // The title of the print job.

@@ -83,6 +83,7 @@ void ReportBuilder::hazardCard() {
     auto chart = std::make_unique<TChart>(doc(), &e().Chart1);
     chart->width = W_ * 2 / 3;
     chart->height = pictureHeight(W_, in_.chart1);
+    chart->fontFace = in_.chartFontFace;
     place(std::move(chart));
     paragraph("1 - mężczyźni\r\n2 - kobiety\r\n3 - kobiety w ciąży lub w okresie karmienia\r\n4 - "
               "młodociani\r\n",
@@ -190,6 +191,7 @@ void ReportBuilder::indicatorChart() {
     auto chart = std::make_unique<TChart>(doc(), &e().Chart2);
     chart->width = W_;
     chart->height = pictureHeight(W_, in_.chart2);
+    chart->fontFace = in_.chartFontFace;
     group->Add(std::move(chart));
     group->Add(textItem(" ", "Header"));
     std::vector<std::string> legend(kRiskChartLegend.begin(), kRiskChartLegend.end());

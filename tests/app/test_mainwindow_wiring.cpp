@@ -48,7 +48,7 @@ private slots:
         QVERIFY(w->document().IsSaved());
 
         // An input handler of the evaluation marks the document changed.
-        w->document().evaluation().SE1007Change(w->document().assessment(), "-500");
+        w->document().evaluation().expertIndexEntered(w->document().assessment(), "-500");
         QVERIFY(!w->document().IsSaved());
         QVERIFY(w->windowTitle().endsWith(QStringLiteral(" *")));
     }

@@ -1,5 +1,6 @@
 // The print flow in the program: the page-range dialog and its handlers, the progress window,
-// "Drukuj" with either dialog, the walk and the report on the printer (a PDF file here), the
+// "Drukuj" with either dialog, the walk and the report on the printer (a PDF file here) with the
+// figures of the command line whatever page it started from, the charts' proportions, the
 // clean-ups reaching the document, the print preview and the export to PDF.
 #include <QApplication>
 #include <QDir>
@@ -17,17 +18,26 @@
 #include <functional>
 
 #include "app/document/document.h"
+#include "app/pages/evaluation/hazardcardpage.h"
+#include "app/pages/evaluation/risklevelpage.h"
 #include "app/print/pagerangedialog.h"
 #include "app/print/printcommand.h"
 #include "app/print/printprogress.h"
 #include "app/print/qtcanvas.h"
 #include "app/print/reportprinting.h"
 #include "app/shell/application.h"
+#include "app/shell/documentcommands.h"
 #include "app/widgets/chartwidget.h"
 #include "app/wizard/wizard.h"
 #include "core/base/errors.h"
 #include "core/base/settings.h"
+#include "core/evaluation/recompute.h"
+#include "core/evaluation/summary.h"
+#include "core/model/convert.h"
+#include "tests/app/support/assessmentfiles.h"
 #include "tests/app/support/testsupport.h"
+#include "tests/support/fixtures.h"
+#include "tests/support/testcanvas.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;
@@ -354,20 +364,83 @@ private slots:
     void picturesTakeTheProportionsOfTheChartsOnScreen() {
         QWidget window;
         auto* shown = new ChartWidget(&window);
-        shown->setObjectName(QStringLiteral("Chart1"));
         shown->setFixedSize(300, 150);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const ChartProportions p = chartProportions(&window, QStringLiteral("Chart1"));
+        const ChartProportions p = laidOutProportions(shown);
         QCOMPARE(p.width, 300);
         QCOMPARE(p.height, 150);
-        // No such chart, or one never shown: the design size.
-        const ChartProportions none = chartProportions(&window, QStringLiteral("Chart2"));
+        // No chart, or one never shown: the design size.
+        const ChartProportions none = laidOutProportions(nullptr);
         QCOMPARE(none.width, kChartDesignSize.width);
         QWidget hidden;
-        (new ChartWidget(&hidden))->setObjectName(QStringLiteral("Chart2"));
-        QCOMPARE(chartProportions(&hidden, QStringLiteral("Chart2")).height,
-                 kChartDesignSize.height);
+        auto* never = new ChartWidget(&hidden);
+        QCOMPARE(laidOutProportions(never).height, kChartDesignSize.height);
+    }
+
+    // The evaluation pages hand the report the size their charts were last laid out in; a chart
+    // whose page was never shown keeps the design size.
+    void theReportTakesTheChartsAsTheyWereLastLaidOut() {
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(print().reportInput().chart2.width, kChartDesignSize.width);
+        QCOMPARE(print().reportInput().chart2.height, kChartDesignSize.height);
+
+        w->wizard().showPage(kPageHazardCard);
+        ChartWidget* hazard = w->wizard().page<HazardCardPage>()->chart();
+        QVERIFY(hazard->width() > 100 && hazard->height() > 80);
+        QCOMPARE(print().reportInput().chart1.width, hazard->width());
+        QCOMPARE(print().reportInput().chart1.height, hazard->height());
+        QCOMPARE(print().reportInput().chart2.width, kChartDesignSize.width);
+
+        w->wizard().showPage(kPageRiskLevel);
+        ChartWidget* risk = w->wizard().page<RiskLevelPage>()->chart();
+        const QSize before = risk->size();
+        w->resize(w->width() + 120, w->height() + 60);
+        QTRY_VERIFY(risk->size() != before);
+        QCOMPARE(print().reportInput().chart2.width, risk->width());
+        QCOMPARE(print().reportInput().chart2.height, risk->height());
+        // The hazard card's chart keeps the size it had when its page was left.
+        QCOMPARE(print().reportInput().chart1.width, hazard->width());
+    }
+
+    // Printing from the last page, whose walk shows none of the evaluation pages, prints the
+    // figures of "tarnik --summary" for the same file.
+    void printingFromTheLastPageGivesTheFiguresOfTheSummary() {
+        const QString trk = file(QStringLiteral("szlifierz.trk"));
+        saveAssessmentFile(fixtures::evaluationAssessment(), trk);
+        w->commands().openAtStartup(trk);
+        w->wizard().showPage(kLastWizardPage);
+        prompts->saveNames << file(QStringLiteral("raport"));
+        print().exportPdf();
+        QVERIFY(QFile::exists(file(QStringLiteral("raport.pdf"))));
+        QCOMPARE(w->wizard().currentIndex(), int(kLastWizardPage));
+
+        const SummaryResult summary = summarizeTrkFile(toPath(trk));
+        QCOMPARE(summary.exitCode, 0);
+        QCOMPARE(QString::fromStdString(
+                     summaryJson(w->document().evaluation(), w->document().assessment())),
+                 QString::fromStdString(summary.json));
+        QVERIFY(w->document().evaluation().riskLevel > 0);
+
+        // The report of the window and the report of the command line, text for text.
+        Assessment a;
+        a.questions.clear();
+        QVERIFY(!openForCommandLine(toPath(trk), a));
+        Evaluation e;
+        e.afterDocumentLoaded(a);
+        recomputeEvaluation(a, e);
+        TestCanvas fromWindow;
+        TestCanvas fromCommandLine;
+        QVERIFY(BuildReport(fromWindow, print().reportInput()).ok);
+        QVERIFY(BuildReport(fromCommandLine, ReportInput(a, e, options())).ok);
+        QCOMPARE(fromWindow.texts.size(), fromCommandLine.texts.size());
+        for (std::size_t i = 0; i < fromWindow.texts.size(); ++i)
+            QCOMPARE(QString::fromStdString(fromWindow.texts[i].text),
+                     QString::fromStdString(fromCommandLine.texts[i].text));
+        QCOMPARE(fromWindow.charts.size(), std::size_t(2));
+        QCOMPARE(fromCommandLine.charts.size(), std::size_t(2));
+        for (std::size_t i = 0; i < 2; ++i)
+            QCOMPARE(fromWindow.charts[i].chart.values, fromCommandLine.charts[i].chart.values);
     }
 
     void aPdfIsOfferedUnderTheStationsName() {

@@ -27,7 +27,7 @@
 #include "app/widgets/chartwidget.h"
 #include "app/widgets/fieldspinbox.h"
 #include "app/wizard/wizard.h"
-#include "core/evaluation/refresh.h"
+#include "core/evaluation/recompute.h"
 #include "core/model/trkfile.h"
 #include "tests/app/support/assessmentfiles.h"
 #include "tests/app/support/testsupport.h"
@@ -77,7 +77,7 @@ class RiskLevelTest : public QObject, WindowTestBase {
         a.questions.clear();
         if (!readTrkFile(a, toPath(file)).ok()) qFatal("the fixture cannot be read");
         Evaluation e;
-        refreshEvaluation(a, e);
+        recomputeEvaluation(a, e);
         return e;
     }
 

@@ -81,7 +81,7 @@ TEST(HazardCard, WorkedExampleCountsIndicesAndChart) {
     Evaluation e;
     test_support::ModifiedCounter modified;
     modified.attach(e);
-    e.TabSheet7Show(a, listOf({&row1, &row7}));
+    e.recountHazardCard(a, listOf({&row1, &row7}));
 
     for (int g = 0; g < 4; ++g) {
         EXPECT_EQ(e.hazardCount(1, g), 1);
@@ -111,7 +111,7 @@ TEST(HazardCard, WorkedExampleCountsIndicesAndChart) {
     EXPECT_FALSE(c.legend);
 
     // Showing the page again with the same result leaves the document unmarked.
-    e.TabSheet7Show(a, listOf({&row1, &row7}));
+    e.recountHazardCard(a, listOf({&row1, &row7}));
     EXPECT_EQ(modified.calls, 1);
 }
 
@@ -119,7 +119,7 @@ TEST(HazardCard, TruncationEmptyCardAndUnclassifiedFactors) {
     Assessment a(38061);
     Evaluation e;
     // A new assessment: zeros everywhere, chart 2 with a step of 1.
-    e.TabSheet7Show(a, {});
+    e.recountHazardCard(a, {});
     EXPECT_EQ(e.totalExposureIndex, 0);
     EXPECT_EQ(e.ST705, "0");
     EXPECT_EQ(e.Chart1.data().axisMax, 2);
@@ -130,7 +130,7 @@ TEST(HazardCard, TruncationEmptyCardAndUnclassifiedFactors) {
     const FactorRecord row1 = factorInRows(1, 1, 1, 1);
     // Not classified yet, and values outside the card, count in no row.
     const FactorRecord none = factorInRows(0, 0, 10, -1);
-    e.TabSheet7Show(a, listOf({&row1, &none, nullptr}));
+    e.recountHazardCard(a, listOf({&row1, &none, nullptr}));
     EXPECT_EQ(e.groupExposureIndex, (std::array<int, 4>{1666, 3333, 0, 0}));
     EXPECT_EQ(e.totalExposureIndex, 4999);
     int counted = 0;
@@ -141,13 +141,13 @@ TEST(HazardCard, TruncationEmptyCardAndUnclassifiedFactors) {
 
     // 1 man only: 5000 for him, nothing for the others.
     a.setWorkerCounts({1, 0, 0, 0});
-    e.TabSheet7Show(a, listOf({&row1}));
+    e.recountHazardCard(a, listOf({&row1}));
     EXPECT_EQ(e.groupExposureIndex, (std::array<int, 4>{5000, 0, 0, 0}));
     EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{1, 0, 0, 0}));
 
     // No workers at all: every index 0.
     a.setWorkerCounts({0, 0, 0, 0});
-    e.TabSheet7Show(a, listOf({&row1}));
+    e.recountHazardCard(a, listOf({&row1}));
     EXPECT_EQ(e.totalExposureIndex, 0);
 }
 
@@ -157,7 +157,7 @@ TEST(HazardCard, RowsThatPutWorkersOverTheLimits) {
     Evaluation e;
     // Rows 7 and 9 leave every worker exposed only.
     const FactorRecord low = factorInRows(7, 9, 7, 9);
-    e.TabSheet7Show(a, listOf({&low}));
+    e.recountHazardCard(a, listOf({&low}));
     EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(e.exposedWorkers, (std::array<int, 4>{5, 3, 2, 1}));
     // Row 7 adds 10 × the group's workers ÷ all workers; row 9 the same with its weight 10.
@@ -166,7 +166,7 @@ TEST(HazardCard, RowsThatPutWorkersOverTheLimits) {
     // Any of rows 1-6 and 8 moves the whole group; one factor per column.
     for (int row : {1, 2, 3, 4, 5, 6, 8}) {
         const FactorRecord f = factorInRows(row, 7, row, 0);
-        e.TabSheet7Show(a, listOf({&f}));
+        e.recountHazardCard(a, listOf({&f}));
         EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{5, 0, 2, 0})) << row;
         EXPECT_EQ(e.exposedWorkers, (std::array<int, 4>{0, 3, 0, 1})) << row;
     }
@@ -178,13 +178,13 @@ TEST(HazardCard, WeightChangesRecomputeWithoutRecounting) {
     FactorRecord row1 = factorInRows(1, 1, 1, 1);
     const FactorRecord row7 = factorInRows(7, 7, 7, 7);
     Evaluation e;
-    e.TabSheet7Show(a, listOf({&row1, &row7}));
+    e.recountHazardCard(a, listOf({&row1, &row7}));
     test_support::ModifiedCounter modified;
     modified.attach(e);
 
     // The factor moves to another row, but only showing the page recounts.
     row1.hazardCategory = {9, 9, 9, 9};
-    EXPECT_EQ(e.pChange(a, 1, "6000"), "6000");
+    EXPECT_EQ(e.weightEntered(a, 1, "6000"), "6000");
     EXPECT_EQ(a.p1.get(), 6000);
     EXPECT_EQ(e.hazardCount(1, 0), 1);
     EXPECT_EQ(e.groupExposureIndex[0], (6010 * 6) / 10);
@@ -193,20 +193,43 @@ TEST(HazardCard, WeightChangesRecomputeWithoutRecounting) {
     EXPECT_GE(modified.calls, 1);
 
     // Texts that are not integers count as 0; values beyond the range are held at 9999.
-    EXPECT_EQ(e.pChange(a, 7, "abc"), "0");
+    EXPECT_EQ(e.weightEntered(a, 7, "abc"), "0");
     EXPECT_EQ(a.p7.get(), 0);
     EXPECT_EQ(e.totalExposureIndex, 6000);
-    EXPECT_EQ(e.pChange(a, 7, "123456"), "9999");
-    EXPECT_EQ(e.pChange(a, 7, "-3"), "0");
+    EXPECT_EQ(e.weightEntered(a, 7, "123456"), "9999");
+    EXPECT_EQ(e.weightEntered(a, 7, "-3"), "0");
 
     // "Przywróć": the defaults, recomputed from the last counts.
     modified.calls = 0;
-    e.Button10Click(a);
+    EXPECT_TRUE(e.restoreDefaultWeights(a));
     for (int r = 1; r <= 9; ++r)
         EXPECT_EQ(a.weight(r).get(), Assessment::kDefaultWeights[static_cast<std::size_t>(r - 1)]);
     EXPECT_EQ(e.totalExposureIndex, 5010);
-    EXPECT_EQ(modified.calls, 1); // only because the total changed
-    e.Button10Click(a);
+    EXPECT_EQ(modified.calls, 2); // the total changed, and the weights did
+    EXPECT_FALSE(e.restoreDefaultWeights(a));
+    EXPECT_EQ(modified.calls, 2);
+}
+
+// "Przywróć" marks the document only when a weight really changes, even when the total stays.
+TEST(HazardCard, RestoringTheWeightsMarksOnlyARealChange) {
+    Assessment a(38061);
+    a.setWorkerCounts({6, 4, 0, 0});
+    const FactorRecord row1 = factorInRows(1, 1, 1, 1);
+    Evaluation e;
+    e.recountHazardCard(a, listOf({&row1}));
+    test_support::ModifiedCounter modified;
+    modified.attach(e);
+
+    // Every weight already at its default: nothing to mark.
+    EXPECT_FALSE(e.restoreDefaultWeights(a));
+    EXPECT_EQ(modified.calls, 0);
+    EXPECT_EQ(e.totalExposureIndex, 5000);
+
+    // One weight of a row without factors differs: the total stays, the document is marked.
+    a.p9 = 77;
+    EXPECT_TRUE(e.restoreDefaultWeights(a));
+    EXPECT_EQ(a.p9.get(), 10);
+    EXPECT_EQ(e.totalExposureIndex, 5000);
     EXPECT_EQ(modified.calls, 1);
 }
 
@@ -226,7 +249,7 @@ TEST(HazardCard, LargeWeightsTimesManyWorkers) {
     Evaluation e;
     // 5000 × 2000 factors × 9999 workers needs more than 32 bits; the index does not.
     std::vector<const FactorRecord*> many(2000, &row1);
-    e.TabSheet7Show(a, many);
+    e.recountHazardCard(a, many);
     EXPECT_EQ(e.groupExposureIndex[0], 2'500'000);
     EXPECT_EQ(e.totalExposureIndex, 10'000'000);
 
@@ -239,7 +262,7 @@ TEST(HazardCard, LargeWeightsTimesManyWorkers) {
     std::vector<const FactorRecord*> huge;
     for (const FactorRecord& f : rows)
         huge.insert(huge.end(), 100'000, &f);
-    e.TabSheet7Show(a, huge);
+    e.recountHazardCard(a, huge);
     EXPECT_EQ(e.hazardCount(5, 2), 100'000);
     for (int g = 0; g < 4; ++g)
         EXPECT_EQ(e.groupExposureIndex[static_cast<std::size_t>(g)], 2147483647);
@@ -252,7 +275,7 @@ TEST(HazardCard, LargeWeightsTimesManyWorkers) {
     const FactorRecord one = factorInRows(1, 0, 0, 0);
     for (int r = 1; r <= 9; ++r)
         a.weight(r) = 5000;
-    e.TabSheet7Show(a, listOf({&one}));
+    e.recountHazardCard(a, listOf({&one}));
     EXPECT_EQ(e.groupExposureIndex[0], 2500);
 }
 
@@ -268,7 +291,7 @@ TEST(Accidents, WorkedExampleAndTruncation) {
     a.SE904 = 45;
     a.SE905 = 1;
     Evaluation e;
-    e.TabSheet9Show(a);
+    e.recountAccidents(a);
     EXPECT_EQ(e.frequencyIndex, 150);
     EXPECT_EQ(e.severityIndex, 22);
     EXPECT_EQ(e.fatalityAddend, 1000);
@@ -307,7 +330,7 @@ TEST(Accidents, WorkedExampleAndTruncation) {
 TEST(Accidents, PeriodLineGoes365DaysBack) {
     Evaluation e;
     Assessment a(dayNumberFromCivil(2004, 3, 15));
-    e.TabSheet9Show(a);
+    e.recountAccidents(a);
     EXPECT_EQ(e.Label81, "Wpisz dane za okres od  16 marca 2003  do  15 marca 2004");
     EXPECT_EQ(accidentPeriodLine(dayNumberFromCivil(2005, 3, 15)),
               "Wpisz dane za okres od  15 marca 2004  do  15 marca 2005");
@@ -476,9 +499,9 @@ TEST(SupplementaryCard, FieldChangesAndUnrealisedTasksNeverNegative) {
     // The expert index takes any integer and computes nothing.
     const int probability = e.probabilityIndex;
     const int calls = modified.calls;
-    e.SE1007Change(a, "-500");
+    e.expertIndexEntered(a, "-500");
     EXPECT_EQ(a.SE1007, -500);
-    e.SE1007Change(a, "-");
+    e.expertIndexEntered(a, "-");
     EXPECT_EQ(a.SE1007, 0);
     EXPECT_EQ(modified.calls, calls + 2);
     EXPECT_EQ(e.probabilityIndex, probability);
@@ -493,10 +516,10 @@ TEST(SupplementaryCard, NewTotalExposureRecomputesThePlanIndex) {
     a.setWorkerCounts({1, 0, 0, 0});
     const FactorRecord row3 = factorInRows(3, 3, 3, 3);
     Evaluation e;
-    e.TabSheet7Show(a, listOf({&row3}));
+    e.recountHazardCard(a, listOf({&row3}));
     EXPECT_EQ(a.SE1004.get(), 1000);
     EXPECT_EQ(e.planIndex, 1);
-    e.pChange(a, 3, "2500");
+    e.weightEntered(a, 3, "2500");
     EXPECT_EQ(e.planIndex, 2);
     EXPECT_EQ(e.ST1002, "Wskaźnik planu: 2");
 }

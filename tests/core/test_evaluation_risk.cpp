@@ -40,7 +40,7 @@ Evaluation withLevel(Assessment& a, int x) {
     Evaluation e;
     e.totalExposureIndex = x;
     a.questions.clear();
-    e.TabSheet11Show(a);
+    e.recountRiskLevel(a);
     return e;
 }
 
@@ -81,7 +81,7 @@ TEST(RiskLevel, WorkedExampleLevelGradeMemoAndChart) {
     e.diseaseIndex = 50;
     e.probabilityIndex = 720;
     e.planIndex = 0;
-    e.TabSheet11Show(a);
+    e.recountRiskLevel(a);
 
     EXPECT_EQ(e.safetyIndex, 166);
     EXPECT_EQ(e.protectionIndex, 2505);
@@ -118,7 +118,7 @@ TEST(RiskLevel, NewAssessmentAndSingleComponents) {
     Assessment a(38061);
     a.questions.clear();
     Evaluation e;
-    e.TabSheet11Show(a);
+    e.recountRiskLevel(a);
     EXPECT_EQ(e.ST1101, "Poziom ryzyka: 0");
     EXPECT_EQ(e.StaticText23, "Ryzyko BARDZO MAŁE");
     EXPECT_EQ(e.Memo6, (std::vector<std::string>{
@@ -187,11 +187,11 @@ TEST(RiskLevel, RecommendationsPerGrade) {
     answers[32] = "NIE";
     answers[38] = "NIE";
     setAnswers(a, answers);
-    e.TabSheet11Show(a);
+    e.recountRiskLevel(a);
     EXPECT_EQ(e.Memo6.front().rfind("Nie trzeba", 0), 0u);
     answers[36] = "NIE";
     setAnswers(a, answers);
-    e.TabSheet11Show(a);
+    e.recountRiskLevel(a);
     EXPECT_EQ(e.Memo6.front(), "UWAGA: Pracownicy nie stosują środków ochrony indywidualnej");
     EXPECT_EQ(e.Memo6.size(), 2u);
 }
@@ -207,8 +207,8 @@ TEST(RiskLevel, OverflowingComponentsAreHeld) {
     a.SE903 = 2147483647;
     a.SE905 = 2147483647;
     Evaluation e;
-    e.TabSheet9Show(a);
-    e.TabSheet11Show(a);
+    e.recountAccidents(a);
+    e.recountRiskLevel(a);
     EXPECT_EQ(e.riskLevel, 2147483647);
     EXPECT_EQ(e.riskGrade, "BARDZO DUŻE");
     EXPECT_EQ(e.Chart2.data().axisMax, 2147483647);

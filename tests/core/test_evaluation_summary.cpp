@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/evaluation/refresh.h"
+#include "core/evaluation/recompute.h"
 #include "core/evaluation/summary.h"
 #include "core/model/trkfile.h"
 #include "tests/support/fixtures.h"
@@ -60,7 +60,7 @@ const char* const kExampleJson = R"({
 TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
     Assessment a = fixtures::summaryAssessment();
     Evaluation e;
-    refreshEvaluation(a, e);
+    recomputeEvaluation(a, e);
     EXPECT_EQ(a.workerCounts, (std::array<int, 4>{6, 4, 0, 0}));
     EXPECT_EQ(a.SE_razem, "10");
     EXPECT_EQ(a.SE1004.get(), 5010);
@@ -71,13 +71,13 @@ TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
 
     // Unticking the row-1 factor and walking again leaves every worker merely exposed.
     a.LB501[0].checked = false;
-    refreshEvaluation(a, e);
+    recomputeEvaluation(a, e);
     EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{0, 0, 0, 0}));
     EXPECT_EQ(e.exposedWorkers, (std::array<int, 4>{6, 4, 0, 0}));
     EXPECT_EQ(e.totalExposureIndex, 10);
 
     // The worker page voids the split when it recounts a register.
-    e.TabSheet7Show(a, {});
+    e.recountHazardCard(a, {});
     e.overLimitWorkers = {1, 2, 3, 4};
     e.workersRecounted(a);
     EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{0, 0, 0, 0}));
@@ -85,6 +85,40 @@ TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
     e.overLimitWorkers = {1, 2, 3, 4};
     e.workersRecounted(a);
     EXPECT_EQ(e.overLimitWorkers, (std::array<int, 4>{1, 2, 3, 4}));
+}
+
+// The sequence runs exactly the steps the pages run when they are shown in page order after the
+// document was filled: the worker page, the hazard card, the accident page, the supplementary
+// indices (which its page recomputes as its fields change) and the risk level page.
+TEST(EvaluationRefresh, EqualsTheStepsOfThePages) {
+    Assessment viaPages = exampleAssessment();
+    Evaluation pages;
+    pages.afterDocumentLoaded(viaPages);
+    recountWorkers(viaPages, pages);
+    pages.recountHazardCard(viaPages);
+    pages.recountAccidents(viaPages);
+    pages.LiczUzupeln(viaPages);
+    pages.recountRiskLevel(viaPages);
+
+    Assessment viaSequence = exampleAssessment();
+    Evaluation sequence;
+    sequence.afterDocumentLoaded(viaSequence);
+    recomputeEvaluation(viaSequence, sequence);
+
+    EXPECT_EQ(summaryJson(sequence, viaSequence), summaryJson(pages, viaPages));
+    EXPECT_EQ(sequence.ST705, pages.ST705);
+    EXPECT_EQ(sequence.Label81, pages.Label81);
+    EXPECT_EQ(sequence.LB1001, pages.LB1001);
+    EXPECT_EQ(sequence.Memo7, pages.Memo7);
+    EXPECT_EQ(sequence.Chart1.data(), pages.Chart1.data());
+    EXPECT_EQ(sequence.Chart2.data(), pages.Chart2.data());
+    EXPECT_EQ(summaryJson(sequence, viaSequence), kExampleJson);
+
+    // The hazard card's own step counts the factors the ticks list: unticked, a factor is not
+    // counted.
+    viaPages.LB501[0].checked = false;
+    pages.recountHazardCard(viaPages);
+    EXPECT_EQ(pages.totalExposureIndex, 10);
 }
 
 TEST(EvaluationSummary, JsonStrings) {

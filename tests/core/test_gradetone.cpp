@@ -13,7 +13,7 @@ GradeTone toneOfLevel(int level) {
     a.questions.clear();
     Evaluation e;
     e.totalExposureIndex = level; // a single component x gives the level x
-    e.TabSheet11Show(a);
+    e.recountRiskLevel(a);
     EXPECT_EQ(e.riskLevel, level);
     return riskGradeTone(e.riskGrade);
 }

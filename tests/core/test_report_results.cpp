@@ -112,6 +112,21 @@ TEST(ReportResults, TheChartsArePaintedFromTheEvaluationInTheirProportions) {
     EXPECT_EQ(run.log[run.log.size() - 2], "Dane przesłane do drukarki");
 }
 
+// The pictures take the font face of the print options, whatever face the charts on screen have.
+TEST(ReportResults, TheChartsTakeTheFontFaceOfThePrintOptions) {
+    ReportRun run;
+    run.plainForm(false);
+    roadAssessment(run);
+    run.e.setChartFontFace("DejaVu Serif");
+    run.options.setFontFace("Times New Roman");
+    run.print();
+    ASSERT_EQ(run.canvas.charts.size(), 2u);
+    EXPECT_EQ(run.canvas.charts[0].chart.fontFace, "Times New Roman");
+    EXPECT_EQ(run.canvas.charts[1].chart.fontFace, "Times New Roman");
+    EXPECT_EQ(run.canvas.charts[0].chart.values, run.e.Chart1.data().values);
+    EXPECT_EQ(run.e.Chart1.data().fontFace, "DejaVu Serif");
+}
+
 TEST(ReportResults, OnlyAnsweredQuestionsArePrintedUnderTheirHeading) {
     ReportRun run;
     run.plainForm(false);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/base/settings.h"
-#include "core/evaluation/refresh.h"
+#include "core/evaluation/recompute.h"
 #include "core/report/report.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/test_support.h"
@@ -23,7 +23,7 @@ struct ReportRun {
     // The values brought up to date as printing from the first page does.
     void refresh() {
         e.afterDocumentLoaded(a);
-        refreshEvaluation(a, e);
+        recomputeEvaluation(a, e);
     }
 
     ReportInput input() {

@@ -118,7 +118,8 @@ void AccidentsPage::loadFromModel() {
 }
 
 void AccidentsPage::pageShown(PageReason) {
-    document().evaluation().TabSheet9Show(model());
+    // TabSheet9Show.
+    document().evaluation().recountAccidents(model());
     period_->setText(qs(document().evaluation().Label81));
     showIndices();
 }

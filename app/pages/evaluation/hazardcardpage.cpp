@@ -8,11 +8,11 @@
 
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
+#include "app/print/printcommand.h"
 #include "app/widgets/chartwidget.h"
 #include "app/widgets/fieldspinbox.h"
 #include "app/widgets/pagewidgets.h"
 #include "app/wizard/wizard.h"
-#include "core/rules/factors/selection.h"
 
 namespace tarnik {
 
@@ -144,6 +144,9 @@ HazardCardPage::HazardCardPage(PageContext& ctx, QWidget* parent)
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setAccessibleName(QStringLiteral("Wykres wskaźników narażenia"));
     chart_->setModel(&document().evaluation().Chart1);
+    publishLaidOutSize(chart_, [&print = ctx.print](ChartProportions p) {
+        print.chartLaidOut(ReportChart::HazardCard, p);
+    });
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(12);
@@ -183,14 +186,9 @@ void HazardCardPage::loadFromModel() {
 }
 
 void HazardCardPage::pageShown(PageReason) {
-    // The measurement card still open is stored first, so that it is counted.
+    // TabSheet7Show. The measurement card still open is stored first, so that it is counted.
     wizard().storePendingEdit();
-    const std::vector<FactorToDescribe> list = factorsToDescribe(model());
-    std::vector<const FactorRecord*> records;
-    records.reserve(list.size());
-    for (const FactorToDescribe& f : list)
-        records.push_back(f.record);
-    document().evaluation().TabSheet7Show(model(), records);
+    document().evaluation().recountHazardCard(model());
     for (QLabel* extra : {indices_[5], indices_[6], indices_[7], indices_[8]})
         extra->clear();
     showResults();
@@ -215,7 +213,8 @@ void HazardCardPage::storePendingEdit() {
 void HazardCardPage::weightLeft(int row, const QString& raw) {
     // Leaving a field whose weight is what the assessment holds changes nothing.
     if (raw == QString::number(model().weight(row).get())) return;
-    const std::string shown = document().evaluation().pChange(model(), row, raw.toStdString());
+    const std::string shown =
+        document().evaluation().weightEntered(model(), row, raw.toStdString());
     {
         LoadingScope quiet(this);
         weightField(row)->replaceText(qs(shown));
@@ -224,12 +223,8 @@ void HazardCardPage::weightLeft(int row, const QString& raw) {
 }
 
 void HazardCardPage::restoreWeights() {
-    std::array<int, kHazardRowCount> before{};
-    for (int r = 1; r <= kHazardRowCount; ++r)
-        before[static_cast<std::size_t>(r - 1)] = model().weight(r);
-    document().evaluation().Button10Click(model());
-    for (int r = 1; r <= kHazardRowCount; ++r)
-        if (model().weight(r) != before[static_cast<std::size_t>(r - 1)]) markChanged();
+    // The evaluation marks the document when a weight really changed.
+    document().evaluation().restoreDefaultWeights(model());
     {
         LoadingScope quiet(this);
         showWeights();

@@ -46,6 +46,7 @@ protected:
 private:
     // p1Change .. p9Change, with the text the field had.
     void weightLeft(int row, const QString& raw);
+    // Button10Click ("Przywróć").
     void restoreWeights();
     void showWeights();
     // The counts and indices as the evaluation holds them.

@@ -9,6 +9,7 @@
 
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
+#include "app/print/printcommand.h"
 #include "app/widgets/chartwidget.h"
 #include "app/widgets/fieldspinbox.h"
 #include "app/widgets/pagewidgets.h"
@@ -153,6 +154,9 @@ RiskLevelPage::RiskLevelPage(PageContext& ctx, QWidget* parent)
     // The legend of the ten values stands beside the chart (Memo5): the chart has none.
     document().evaluation().Chart2.setLegendWidth(0);
     chart_->setModel(&document().evaluation().Chart2);
+    publishLaidOutSize(chart_, [&print = ctx.print](ChartProportions p) {
+        print.chartLaidOut(ReportChart::RiskLevel, p);
+    });
     QStringList legendLines;
     for (const char* line : kRiskChartLegend)
         legendLines << QString::fromUtf8(line);
@@ -195,7 +199,8 @@ void RiskLevelPage::loadFromModel() {
 }
 
 void RiskLevelPage::pageShown(PageReason) {
-    document().evaluation().TabSheet11Show(model());
+    // TabSheet11Show.
+    document().evaluation().recountRiskLevel(model());
     {
         LoadingScope quiet(this);
         showLimits();

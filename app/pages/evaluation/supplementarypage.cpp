@@ -80,8 +80,8 @@ SupplementaryPage::SupplementaryPage(PageContext& ctx, QWidget* parent)
                         {kHelpExpert, "karta-uzupelniajaca.html#ekspert"},
                         {kHelpJustification, "karta-uzupelniajaca.html#ekspert"}});
 
-    auto field = [this](int n, int min, int max, QWidget* parent, int help) {
-        FieldSpinBox* f = numberField(QStringLiteral("SE%1").arg(n), min, max, parent);
+    auto field = [this](int n, int min, int max, QWidget* box, int help) {
+        FieldSpinBox* f = numberField(QStringLiteral("SE%1").arg(n), min, max, box);
         f->setMinimumWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("-00000000000")) + 30);
         setHelpContext(f, help);
         fields_[static_cast<std::size_t>(n - 1001)] = f;
@@ -214,6 +214,7 @@ void SupplementaryPage::loadFromModel() {
 }
 
 void SupplementaryPage::pageShown(PageReason) {
+    // TabSheet10Show.
     planGroup_->setVisible(Evaluation::planGroupVisible(model()));
 }
 
@@ -236,7 +237,7 @@ void SupplementaryPage::fieldLeft(int n, const QString& raw) {
 
 void SupplementaryPage::expertChanged(const QString& raw) {
     if (loading()) return;
-    document().evaluation().SE1007Change(model(), raw.toStdString());
+    document().evaluation().expertIndexEntered(model(), raw.toStdString());
 }
 
 void SupplementaryPage::showFields(int typedField) {

@@ -18,6 +18,7 @@
 #include "app/pages/workers/workerlistview.h"
 #include "app/platform/prompts.h"
 #include "app/wizard/wizard.h"
+#include "core/evaluation/recompute.h"
 #include "core/rules/workers/workers.h"
 
 namespace tarnik {
@@ -385,10 +386,9 @@ void WorkersPage::takeEntry(const WorkerRecord* clicked) {
 // The counts
 
 void WorkersPage::updateWorkers() {
-    const bool typed = UpdateWorkers(model());
     // Counts taken from the register void the hazard card's split of the workers until the card
     // is shown again.
-    document().evaluation().workersRecounted(model());
+    const bool typed = recountWorkers(model(), document().evaluation());
     for (QSpinBox* s : counts_)
         s->setEnabled(typed);
     showCounts();
