@@ -80,7 +80,7 @@ void HelpWindow::showContents() {
 void HelpWindow::showTopic(const QString& topic) {
     QString page = topic;
     QString fragment;
-    const int hash = topic.indexOf(QLatin1Char('#'));
+    const qsizetype hash = topic.indexOf(QLatin1Char('#'));
     if (hash >= 0) {
         page = topic.left(hash);
         fragment = topic.mid(hash + 1);

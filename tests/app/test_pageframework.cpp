@@ -392,7 +392,7 @@ private slots:
         QCOMPARE(wizard->currentIndex(), 2);
 
         // A step that has told the user why it cannot go on stops the command without a box.
-        const int shown = prompts->messages().size();
+        const qsizetype shown = prompts->messages().size();
         QVERIFY(!runGuarded([] { throw ActionCancelled(); }));
         QCOMPARE(prompts->messages().size(), shown);
     }

@@ -391,9 +391,9 @@ private slots:
             QStringLiteral("Wersja 2.02"), QStringLiteral("Wersja 2.01"),
             QStringLiteral("Wersja 2.0 "), QStringLiteral("kwiecień 2002")};
         QVERIFY(history.startsWith(QStringLiteral("Historia zmian")));
-        int at = 0;
+        qsizetype at = 0;
         for (const QString& v : versions) {
-            const int next = history.indexOf(v, at);
+            const qsizetype next = history.indexOf(v, at);
             QVERIFY2(next >= at, qPrintable(v));
             at = next + v.size();
         }

@@ -70,7 +70,8 @@ TEST(Cp1250, PunctuationAndOtherCentralEuropeanLetters) {
 }
 
 TEST(Cp1250, UndefinedBytesMapToC1Controls) {
-    for (unsigned char b : {0x81, 0x83, 0x88, 0x90, 0x98}) {
+    static constexpr unsigned char kUndefined[] = {0x81, 0x83, 0x88, 0x90, 0x98};
+    for (unsigned char b : kUndefined) {
         EXPECT_EQ(cp1250ToUnicode(b), char32_t(b));
         EXPECT_EQ(unicodeToCp1250(char32_t(b)), b);
     }
