@@ -29,6 +29,9 @@ using namespace tarnik::testing;
 
 namespace {
 
+// The weights of the nine rows that "Przywróć" brings back.
+constexpr int kWeights[9] = {5000, 3000, 1000, 3000, 3000, 100, 10, 1000, 10};
+
 QString accessibleName(QObject* o) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(o);
     return iface ? iface->text(QAccessible::Name) : QString();
@@ -99,7 +102,7 @@ private slots:
         for (int r = 1; r <= 9; ++r) {
             QCOMPARE(accessibleName(page()->weightField(r)),
                      QString::fromUtf8(kHazardRowCaptions[std::size_t(r - 1)]));
-            QCOMPARE(page()->weightField(r)->value(), Assessment::kDefaultWeights[r - 1]);
+            QCOMPARE(page()->weightField(r)->value(), kWeights[r - 1]);
             for (int g = 0; g < 4; ++g)
                 QCOMPARE(page()->countLabel(r, g)->text(), QStringLiteral("0"));
         }
@@ -194,8 +197,8 @@ private slots:
         w->document().SetSaved(true);
         QTest::mouseClick(page()->restoreButton(), Qt::LeftButton);
         for (int r = 1; r <= 9; ++r) {
-            QCOMPARE(model().weight(r).get(), Assessment::kDefaultWeights[std::size_t(r - 1)]);
-            QCOMPARE(page()->weightField(r)->value(), Assessment::kDefaultWeights[r - 1]);
+            QCOMPARE(model().weight(r).get(), kWeights[r - 1]);
+            QCOMPARE(page()->weightField(r)->value(), kWeights[r - 1]);
         }
         QCOMPARE(shown(705), QStringLiteral("5219"));
         QCOMPARE(page()->countLabel(1, 0)->text(), QStringLiteral("1"));

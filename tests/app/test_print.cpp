@@ -249,7 +249,7 @@ private slots:
         });
         print().run();
         QCOMPARE(prompts->count(QStringLiteral("message")), 1);
-        QCOMPARE(prompts->messages().first().title, kTitleError);
+        QCOMPARE(prompts->messages().first().title, QStringLiteral("Błąd"));
         QVERIFY(prompts->messages().first().text.contains(QStringLiteral("„dwa”")));
         QVERIFY(!QFile::exists(pdf));
     }
@@ -262,7 +262,7 @@ private slots:
         onNextModal([](QWidget* modal) { qobject_cast<TForm6*>(modal)->printButton()->click(); });
         print().run();
         QCOMPARE(prompts->count(QStringLiteral("message")), 1);
-        QCOMPARE(prompts->messages().first().title, kTitleWarning);
+        QCOMPARE(prompts->messages().first().title, QStringLiteral("Uwaga"));
         QVERIFY(prompts->messages().first().text.contains(QStringLiteral("Eksportuj do PDF")));
         QCOMPARE(print().progress().entries().last(), QStringLiteral("Drukowanie anulowane"));
     }
@@ -331,7 +331,7 @@ private slots:
         prompts->saveNames << trk;
         print().exportPdf();
         QVERIFY(!QFile::exists(trk));
-        QCOMPARE(prompts->messages().last().title, kTitleWarning);
+        QCOMPARE(prompts->messages().last().title, QStringLiteral("Uwaga"));
     }
 
     void previewShowsTheSameReport() {
@@ -372,25 +372,25 @@ private slots:
         QCOMPARE(p.height, 150);
         // No chart, or one never shown: the design size.
         const ChartProportions none = laidOutProportions(nullptr);
-        QCOMPARE(none.width, kChartDesignSize.width);
+        QCOMPARE(none.width, 400);
         QWidget hidden;
         auto* never = new ChartWidget(&hidden);
-        QCOMPARE(laidOutProportions(never).height, kChartDesignSize.height);
+        QCOMPARE(laidOutProportions(never).height, 260);
     }
 
     // The evaluation pages hand the report the size their charts were last laid out in; a chart
     // whose page was never shown keeps the design size.
     void theReportTakesTheChartsAsTheyWereLastLaidOut() {
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QCOMPARE(print().reportInput().chart2.width, kChartDesignSize.width);
-        QCOMPARE(print().reportInput().chart2.height, kChartDesignSize.height);
+        QCOMPARE(print().reportInput().chart2.width, 400);
+        QCOMPARE(print().reportInput().chart2.height, 260);
 
         w->wizard().showPage(kPageHazardCard);
         ChartWidget* hazard = w->wizard().page<HazardCardPage>()->chart();
         QVERIFY(hazard->width() > 100 && hazard->height() > 80);
         QCOMPARE(print().reportInput().chart1.width, hazard->width());
         QCOMPARE(print().reportInput().chart1.height, hazard->height());
-        QCOMPARE(print().reportInput().chart2.width, kChartDesignSize.width);
+        QCOMPARE(print().reportInput().chart2.width, 400);
 
         w->wizard().showPage(kPageRiskLevel);
         ChartWidget* risk = w->wizard().page<RiskLevelPage>()->chart();

@@ -202,8 +202,9 @@ TEST(HazardCard, WeightChangesRecomputeWithoutRecounting) {
     // "Przywróć": the defaults, recomputed from the last counts.
     modified.calls = 0;
     EXPECT_TRUE(e.restoreDefaultWeights(a));
+    const int defaults[9] = {5000, 3000, 1000, 3000, 3000, 100, 10, 1000, 10};
     for (int r = 1; r <= 9; ++r)
-        EXPECT_EQ(a.weight(r).get(), Assessment::kDefaultWeights[static_cast<std::size_t>(r - 1)]);
+        EXPECT_EQ(a.weight(r).get(), defaults[r - 1]);
     EXPECT_EQ(e.totalExposureIndex, 5010);
     EXPECT_EQ(modified.calls, 2); // the total changed, and the weights did
     EXPECT_FALSE(e.restoreDefaultWeights(a));

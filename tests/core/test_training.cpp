@@ -30,8 +30,8 @@ TEST(Training, ModyfikujDate) {
     EXPECT_EQ(ModyfikujDate(0, -2, 0, ymd(2004, 1, 31)), ymd(2003, 11, 30));
     EXPECT_EQ(ModyfikujDate(1, 0, 0, ymd(2004, 5, 5) + 0.6), ymd(2005, 5, 5));
     // The calendar's ends hold.
-    EXPECT_EQ(ModyfikujDate(6, 0, 0, ymd(9998, 1, 1)), kMaxDayNumber);
-    EXPECT_EQ(ModyfikujDate(0, -6, 0, ymd(1, 3, 1)), kMinDayNumber);
+    EXPECT_EQ(ModyfikujDate(6, 0, 0, ymd(9998, 1, 1)), 2958465); // 31 December 9999
+    EXPECT_EQ(ModyfikujDate(0, -6, 0, ymd(1, 3, 1)), -693593);   // 1 January 0001
 }
 
 TEST(Training, DeadlinesOfFirstAndFurtherTraining) {
