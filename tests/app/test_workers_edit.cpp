@@ -1,6 +1,7 @@
 // The edit fields of one worker: the yes/no pairs and dates, the live warnings around each
 // boundary of the training and examination rules, the warnings of a stored worker, and what
-// happens to a worker being typed when the document is saved, closed, printed or replaced.
+// happens to a worker being typed when the document is saved, closed, printed or replaced, and
+// when the page is left with "Dalej" or "Wstecz".
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
