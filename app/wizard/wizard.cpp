@@ -131,6 +131,7 @@ void Wizard::next() {
 
 void Wizard::back() {
     if (current_ <= 0 || current_ > kLastWizardPage) return;
+    if (!currentPage()->mayLeaveBackward()) return;
     showPage(current_ - 1);
 }
 

@@ -85,6 +85,8 @@ public:
     // The wizard asks before Next leaves the page; false keeps the user here (the page has shown
     // why).
     virtual bool mayLeaveForward() { return true; }
+    // The same before Back leaves the page.
+    virtual bool mayLeaveBackward() { return true; }
     // Stores an edit that the page keeps in its controls (the open measurement card) into the
     // assessment. A page with nothing pending does nothing. May throw (a conversion error): the
     // action that asked stops.

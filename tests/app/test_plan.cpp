@@ -162,8 +162,8 @@ private slots:
         QCOMPARE(a().Plan, (std::vector<PlanRow>{task("1"), task("5")}));
         QCOMPARE(grid()->rowCount(), 3);
         QCOMPARE(grid()->cell(0, 2), std::string("5"));
-        // Deleting rows is no change to save.
-        QVERIFY(w->document().IsSaved());
+        // Deleting rows is a change to save.
+        QVERIFY(!w->document().IsSaved());
         QVERIFY(grid()->contextActions().contains(page()->removeRowsAction()));
         QCOMPARE(page()->removeRowsAction()->text(), QStringLiteral("Usuń wiersz"));
     }

@@ -169,6 +169,71 @@ private slots:
         QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Odpowiedź:"));
     }
 
+    // T answers "TAK" and N "NIE", each going on to the next question; Delete and Backspace
+    // clear the answer where the focus is; Space still cycles. Each change marks the document.
+    void lettersAnswerFromTheKeyboard() {
+        start(0);
+        view()->setFocus();
+        view()->setCurrentIndex(page()->checklistModel()->index(0, 1));
+        w->document().SetSaved(true);
+        QTest::keyClick(view(), Qt::Key_T);
+        QCOMPARE(answer(0), QStringLiteral("TAK"));
+        QCOMPARE(shownAnswer(0), QStringLiteral("TAK"));
+        QCOMPARE(view()->currentIndex(), page()->checklistModel()->index(1, 1));
+        QVERIFY(!w->document().IsSaved());
+        QTest::keyClick(view(), Qt::Key_N);
+        QCOMPARE(answer(1), QStringLiteral("NIE"));
+        QCOMPARE(view()->currentIndex(), page()->checklistModel()->index(2, 1));
+        // A capital letter answers the same; the last question keeps the focus.
+        QTest::keyClick(view(), Qt::Key_N, Qt::ShiftModifier);
+        QCOMPARE(answer(2), QStringLiteral("NIE"));
+        QCOMPARE(view()->currentIndex(), page()->checklistModel()->index(2, 1));
+        QTest::keyClick(view(), Qt::Key_T);
+        QCOMPARE(answer(2), QStringLiteral("TAK"));
+        QCOMPARE(answer(1), QStringLiteral("NIE"));
+
+        // Delete and Backspace clear, and stay on the question.
+        w->document().SetSaved(true);
+        QTest::keyClick(view(), Qt::Key_Delete);
+        QCOMPARE(answer(2), QString());
+        QCOMPARE(shownAnswer(2), QString());
+        QCOMPARE(view()->currentIndex(), page()->checklistModel()->index(2, 1));
+        QVERIFY(!w->document().IsSaved());
+        QTest::keyClick(view(), Qt::Key_Up);
+        QTest::keyClick(view(), Qt::Key_Backspace);
+        QCOMPARE(answer(1), QString());
+        QCOMPARE(view()->currentIndex(), page()->checklistModel()->index(1, 1));
+        // Clearing no answer changes nothing.
+        w->document().SetSaved(true);
+        QTest::keyClick(view(), Qt::Key_Delete);
+        QVERIFY(w->document().IsSaved());
+
+        // Space cycles as before; Ctrl+T answers nothing.
+        QTest::keyClick(view(), Qt::Key_Space);
+        QCOMPARE(answer(1), QStringLiteral("TAK"));
+        QTest::keyClick(view(), Qt::Key_Space);
+        QCOMPARE(answer(1), QStringLiteral("NIE"));
+        QTest::keyClick(view(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(answer(1), QStringLiteral("NIE"));
+        QCOMPARE(answer(0), QStringLiteral("TAK"));
+    }
+
+    // Typing does not jump to the next question whose answer or text begins with the letters.
+    void typingDoesNotMoveTheCurrentQuestion() {
+        start(0);
+        click(2);
+        QCOMPARE(answer(2), QStringLiteral("TAK"));
+        view()->setFocus();
+        view()->setCurrentIndex(page()->checklistModel()->index(0, 1));
+        view()->keyboardSearch(QStringLiteral("T"));
+        QCOMPARE(view()->currentIndex(), page()->checklistModel()->index(0, 1));
+        view()->keyboardSearch(QStringLiteral("1"));
+        QCOMPARE(view()->currentIndex(), page()->checklistModel()->index(0, 1));
+        QTest::keyClick(view(), Qt::Key_K);
+        QCOMPARE(view()->currentIndex(), page()->checklistModel()->index(0, 1));
+        QCOMPARE(answer(0), QString());
+    }
+
     // Five hundred questions: all in the list, the new one placed below the last, and the list
     // left where the user had scrolled it.
     void addingAQuestionKeepsTheScrollPosition() {

@@ -1,6 +1,7 @@
 // The edit fields of one worker: the yes/no pairs and dates, the live warnings around each
 // boundary of the training and examination rules, the warnings of a stored worker, and what
-// happens to a worker being typed when the document is saved, closed, printed or replaced.
+// happens to a worker being typed when the document is saved, closed, printed or replaced, and
+// when the page is left with "Dalej" or "Wstecz".
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
@@ -103,7 +104,8 @@ private slots:
         QVERIFY(form()->categoryButton(kMen)->isChecked());
         QCOMPARE(form()->categoryButton(kPregnantOrNursing)->text(),
                  QStringLiteral("kobieta w ciąży lub w okresie karmienia"));
-        QVERIFY(examinationWarning().isEmpty());
+        // The next examination on the assessment day is out of date from the start.
+        QCOMPARE(examinationWarning(), QStringLiteral("Uwaga: Badanie nieaktualne."));
         QVERIFY(trainingWarning().isEmpty());
         // The pairs answer apart from each other.
         form()->noButton(WorkerForm::kQualifications)->click();
@@ -359,22 +361,107 @@ private slots:
         QCOMPARE(page()->editorMode(), WorkerEditorMode::None);
     }
 
-    void leavingThePageDropsTheTypedWorker() {
-        page()->countEdit(kMen)->setValue(2);
+    void nextAsksAboutTheNewWorker() {
         startNewWorker();
-        w->wizard().next();
+        prompts->answers.enqueue(true);
+        QTest::mouseClick(w->wizard().nextButton(), Qt::LeftButton);
+        QCOMPARE(prompts->count(QStringLiteral("question")), 1);
+        QCOMPARE(prompts->shown[0].text,
+                 QStringLiteral("Czy chcesz dodać tego pracownika do listy?"));
+        QCOMPARE(a().ListaPrac.size(), std::size_t(1));
+        QCOMPARE(a().ListaPrac[0].Ed402, std::string("Kowalski"));
         QCOMPARE(w->wizard().currentIndex(), int(kPageFactors));
-        QVERIFY(prompts->shown.isEmpty());
-        QVERIFY(a().ListaPrac.empty());
-        // Nothing is asked later either.
-        prompts->saveNames.enqueue(fileName());
-        QVERIFY(runGuarded([&] { w->commands().Save(); }));
-        QCOMPARE(prompts->count(QStringLiteral("question")), 0);
-        w->wizard().back();
+
+        // Answered No, the worker is dropped and the user goes on.
+        QTest::mouseClick(w->wizard().backButton(), Qt::LeftButton);
+        QCOMPARE(w->wizard().currentIndex(), int(kPageWorkers));
         QCOMPARE(page()->editorMode(), WorkerEditorMode::None);
-        QVERIFY(form()->firstNameEdit()->text().isEmpty());
+        startNewWorker(QStringLiteral("Ewa"), QStringLiteral("Nowak"));
+        prompts->clear();
+        prompts->answers.enqueue(false);
+        QTest::mouseClick(w->wizard().nextButton(), Qt::LeftButton);
+        QCOMPARE(prompts->count(QStringLiteral("question")), 1);
+        QCOMPARE(a().ListaPrac.size(), std::size_t(1));
+        QCOMPARE(w->wizard().currentIndex(), int(kPageFactors));
+
+        // Back with a new worker asks the same; fields left as cleared ask nothing.
+        QTest::mouseClick(w->wizard().backButton(), Qt::LeftButton);
+        startNewWorker(QStringLiteral("Ewa"), QStringLiteral("Nowak"));
+        prompts->clear();
+        prompts->answers.enqueue(true);
+        QTest::mouseClick(w->wizard().backButton(), Qt::LeftButton);
+        QCOMPARE(prompts->count(QStringLiteral("question")), 1);
+        QCOMPARE(a().ListaPrac.size(), std::size_t(2));
+        QCOMPARE(w->wizard().currentIndex(), int(kPageTraining));
+        QTest::mouseClick(w->wizard().nextButton(), Qt::LeftButton);
+        QTest::mouseClick(page()->newButton(), Qt::LeftButton);
+        prompts->clear();
+        QTest::mouseClick(w->wizard().nextButton(), Qt::LeftButton);
+        QVERIFY(prompts->shown.isEmpty());
+        QCOMPARE(w->wizard().currentIndex(), int(kPageFactors));
+    }
+
+    void backStoresTheEditedWorker() {
+        startNewWorker();
+        QTest::mouseClick(page()->addButton(), Qt::LeftButton);
+        clickRow(0);
+        form()->surnameEdit()->setText(QStringLiteral("Kowalska"));
+        w->document().SetSaved(true);
+        QTest::mouseClick(w->wizard().backButton(), Qt::LeftButton);
+        QVERIFY(prompts->shown.isEmpty());
+        QCOMPARE(w->wizard().currentIndex(), int(kPageTraining));
+        QCOMPARE(a().ListaPrac.size(), std::size_t(1));
+        QCOMPARE(a().ListaPrac[0].Ed402, std::string("Kowalska"));
+        QVERIFY(!w->document().IsSaved());
+
+        // Next stores an edit too.
+        QTest::mouseClick(w->wizard().nextButton(), Qt::LeftButton);
+        clickRow(0);
+        form()->positionEdit()->setText(QStringLiteral("spawacz"));
+        QTest::mouseClick(w->wizard().nextButton(), Qt::LeftButton);
+        QCOMPARE(w->wizard().currentIndex(), int(kPageFactors));
+        QCOMPARE(a().ListaPrac[0].Ed403, std::string("spawacz"));
+    }
+
+    void anIncompleteNameKeepsTheUserOnThePage() {
+        page()->countEdit(kMen)->setValue(2);
+        startNewWorker(QStringLiteral("Ewa"), QString());
+        prompts->answers.enqueue(true);
+        QTest::mouseClick(w->wizard().nextButton(), Qt::LeftButton);
+        QCOMPARE(prompts->messages().size(), 1);
+        QCOMPARE(prompts->messages()[0].text,
+                 QStringLiteral("Dane pracownika niekompletne. Brakuje imienia lub nazwiska."));
+        QCOMPARE(prompts->count(QStringLiteral("message")), 1); // no error box
+        QCOMPARE(w->wizard().currentIndex(), int(kPageWorkers));
+        QCOMPARE(page()->editorMode(), WorkerEditorMode::New);
+        QCOMPARE(form()->firstNameEdit()->text(), QStringLiteral("Ewa"));
+        QVERIFY(a().ListaPrac.empty());
+
+        // An edited worker whose surname was emptied keeps Back here, with the long message.
+        form()->surnameEdit()->setText(QStringLiteral("Nowak"));
+        QTest::mouseClick(page()->addButton(), Qt::LeftButton);
+        clickRow(0);
+        form()->surnameEdit()->clear();
+        prompts->clear();
+        QTest::mouseClick(w->wizard().backButton(), Qt::LeftButton);
+        QCOMPARE(prompts->messages().size(), 1);
+        QVERIFY(prompts->messages()[0].text.endsWith(QStringLiteral("\"Usuń\".")));
+        QCOMPARE(w->wizard().currentIndex(), int(kPageWorkers));
+        QCOMPARE(page()->editorMode(), WorkerEditorMode::Edit);
+        QCOMPARE(a().ListaPrac[0].Ed402, std::string("Nowak"));
+    }
+
+    void aNewWorkerIsWarnedAboutFromTheStart() {
+        // The defaults give the next examination on the assessment day: already out of date.
+        startNewWorker();
+        QCOMPARE(examinationWarning(), QStringLiteral("Uwaga: Badanie nieaktualne."));
+        QVERIFY(trainingWarning().isEmpty());
+        QTest::mouseClick(page()->addButton(), Qt::LeftButton);
+        QCOMPARE(page()->listModel()->index(0, WorkerListModel::kNote).data().toString(),
+                 QStringLiteral("badanie"));
+        // The empty form between workers warns of nothing.
+        QVERIFY(examinationWarning().isEmpty());
         QVERIFY(!form()->firstNameEdit()->isEnabled());
-        QCOMPARE(page()->totalEdit()->text(), QStringLiteral("2"));
     }
 
     void aReplacedDocumentStoresNothing() {

@@ -2,11 +2,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
 #include "app/widgets/grid/alignedgrid.h"
+#include "app/widgets/grid/griddelegate.h"
 #include "app/widgets/grid/gridmodel.h"
 #include "app/wizard/wizard.h"
 #include "core/rules/plan/plan.h"
@@ -63,12 +67,25 @@ PlanPage::PlanPage(PageContext& ctx, QWidget* parent)
     removeRows_ = new QAction(QStringLiteral("Usuń wiersz"), this);
     grid_->addContextAction(removeRows_);
     connect(removeRows_, &QAction::triggered, this, guard([this] { removeSelectedRows(); }));
+    undoDelete_ = new QAction(QStringLiteral("Cofnij usunięcie"), this);
+    undoDelete_->setObjectName(QStringLiteral("CofnijUsuniecie"));
+    undoDelete_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoDelete_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    undoDelete_->setEnabled(false);
+    addAction(undoDelete_);
+    grid_->addContextAction(undoDelete_);
+    connect(undoDelete_, &QAction::triggered, this, guard([this] { undoDeletion(); }));
+    // The cell editor takes Ctrl+Z for its typing; with nothing typed it passes it on here.
+    connect(grid_, &TAlignedGrid::OnBeforeEdit, this, [this](int, int) {
+        if (QWidget* editor = grid_->editor()) editor->installEventFilter(this);
+    });
     connect(grid_, &TAlignedGrid::OnAfterEdit, this,
             [this](int col, int row) { cellEdited(col, row); });
     // A row the grid adds after its last cell (Enter in the last cell) is a row of the plan.
     connect(grid_->gridModel(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) {
                 if (loading()) return;
+                forgetDeletion();
                 auto& plan = model().Plan;
                 for (int r = first; r <= last; ++r) {
                     const auto at = std::min<std::size_t>(std::size_t(r), plan.size());
@@ -97,6 +114,7 @@ void PlanPage::pageShown(PageReason) {
 }
 
 void PlanPage::pageHidden(PageReason why) {
+    forgetDeletion();
     if (why != PageReason::Reset) grid_->commitPendingEdit();
     grid_->dropEditor();
 }
@@ -106,6 +124,7 @@ void PlanPage::storePendingEdit() {
 }
 
 void PlanPage::documentReset() {
+    forgetDeletion();
     grid_->dropEditor();
 }
 
@@ -117,6 +136,7 @@ void PlanPage::cellEdited(int col, int row) {
     std::string& cell = plan[index][std::size_t(col)];
     if (cell == grid_->cell(col, row)) return;
     cell = grid_->cell(col, row);
+    forgetDeletion();
     markChanged();
 }
 
@@ -125,15 +145,58 @@ void PlanPage::removeSelectedRows() {
     if (first < 0) return;
     // What is typed in the open cell stays with its row.
     grid_->commitPendingEdit();
+    std::vector<PlanRow> before = model().Plan;
     if (deletePlanRows(model().Plan, first, last) == 0) return;
-    const QWidget* f = QApplication::focusWidget();
-    const bool focused = f && (f == grid_ || grid_->isAncestorOf(f));
+    beforeDeletion_ = std::move(before);
+    deletedFirst_ = first;
+    undoDelete_->setEnabled(true);
+    // A deletion is an edit to be saved.
+    markChanged();
     fillGrid();
     grid_->setCurrentCell(0, std::min(first, grid_->rowCount() - 1));
-    if (focused) {
-        grid_->setFocus(Qt::OtherFocusReason);
-        grid_->openEditor();
+    refocusGrid();
+}
+
+void PlanPage::refocusGrid() {
+    const QWidget* f = QApplication::focusWidget();
+    if (!f || (f != grid_ && !grid_->isAncestorOf(f))) return;
+    grid_->setFocus(Qt::OtherFocusReason);
+    grid_->openEditor();
+}
+
+void PlanPage::undoDeletion() {
+    // Text typed in the open cell is an edit of its own, which forgets the deletion.
+    grid_->commitPendingEdit();
+    if (!beforeDeletion_) return;
+    model().Plan = std::move(*beforeDeletion_);
+    const int first = deletedFirst_;
+    forgetDeletion();
+    markChanged();
+    fillGrid();
+    grid_->setCurrentCell(0, std::min(first, grid_->rowCount() - 1));
+    refocusGrid();
+}
+
+void PlanPage::forgetDeletion() {
+    beforeDeletion_.reset();
+    deletedFirst_ = -1;
+    if (undoDelete_) undoDelete_->setEnabled(false);
+}
+
+bool PlanPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && beforeDeletion_) {
+        auto* editor = qobject_cast<QPlainTextEdit*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (editor && editor == grid_->editor() && key->matches(QKeySequence::Undo) &&
+            !editor->document()->isUndoAvailable()) {
+            // The editor goes away with the grid's rows: the undo runs once its key is done.
+            QMetaObject::invokeMethod(
+                this, [this] { runGuarded([this] { undoDeletion(); }, window()); },
+                Qt::QueuedConnection);
+            return true;
+        }
     }
+    return WizardPage::eventFilter(watched, event);
 }
 
 } // namespace tarnik

@@ -1,5 +1,6 @@
 #include "app/pages/general/personlistbox.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -105,11 +106,21 @@ PersonListBox::PersonListBox(const QString& title,
         connect(e, &QLineEdit::returnPressed, this, [this] {
             if (add_->isEnabled()) addEntry();
         });
+    undo_ = new QAction(QStringLiteral("Cofnij usunięcie"), this);
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // Within the box; a text field with the focus keeps Ctrl+Z for its own typing.
+    undo_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    undo_->setEnabled(false);
+    addAction(undo_);
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    list_->addAction(undo_);
+    connect(undo_, &QAction::triggered, this, [this] { undoRemove(); });
     updateAddButton();
     remove_->setEnabled(false);
 }
 
 void PersonListBox::load() {
+    forgetRemoved();
     loading_ = true;
     list_->clear();
     for (const PersonEntry& p : persons_())
@@ -151,6 +162,7 @@ void PersonListBox::addEntry() {
                   position_->text().toStdString()};
     persons_().push_back(p);
     list_->addTopLevelItem(itemFor(p));
+    forgetRemoved();
     firstName_->clear();
     surname_->clear();
     position_->clear();
@@ -165,6 +177,7 @@ void PersonListBox::removeEntry() {
     const int row = list_->indexOfTopLevelItem(item);
     auto& persons = persons_();
     if (row < 0 || row >= static_cast<int>(persons.size())) return;
+    removed_.emplace(row, persons[std::size_t(row)]);
     persons.erase(persons.begin() + row);
     loading_ = true;
     delete list_->takeTopLevelItem(row);
@@ -172,7 +185,31 @@ void PersonListBox::removeEntry() {
     list_->setCurrentItem(nullptr);
     loading_ = false;
     remove_->setEnabled(false);
+    undo_->setEnabled(true);
+    // The focus stays in the box (the disabled "Usuń" cannot keep it), where Ctrl+Z undoes.
+    list_->setFocus(Qt::OtherFocusReason);
     changed_();
+}
+
+void PersonListBox::undoRemove() {
+    if (!removed_) return;
+    auto& persons = persons_();
+    const auto [row, person] = *removed_;
+    forgetRemoved();
+    const int at = std::min(row, static_cast<int>(persons.size()));
+    persons.insert(persons.begin() + at, person);
+    loading_ = true;
+    list_->insertTopLevelItem(at, itemFor(person));
+    list_->clearSelection();
+    list_->setCurrentItem(nullptr);
+    loading_ = false;
+    remove_->setEnabled(false);
+    changed_();
+}
+
+void PersonListBox::forgetRemoved() {
+    removed_.reset();
+    if (undo_) undo_->setEnabled(false);
 }
 
 void PersonListBox::selectionChanged() {

@@ -4,10 +4,12 @@
 // the members of the assessing commission on the general data page.
 #include <QGroupBox>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/model/assessment.h"
 
+class QAction;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -42,6 +44,10 @@ public:
     QPushButton* addButton() const { return add_; }
     QPushButton* removeButton() const { return remove_; }
     QPushButton* insertButton() const { return insert_; }
+    // "Cofnij usunięcie" (Ctrl+Z within the box, and in the list's context menu): the person
+    // last removed with "Usuń" comes back at its place. Adding a person or filling the list
+    // anew forgets the removal.
+    QAction* undoRemoveAction() const { return undo_; }
 
 signals:
     // "Wstaw...": the page opens the reference list of the box's persons.
@@ -55,6 +61,8 @@ private:
     void updateAddButton();
     void addEntry();
     void removeEntry();
+    void undoRemove();
+    void forgetRemoved();
     void selectionChanged();
 
     std::function<std::vector<PersonEntry>&()> persons_;
@@ -66,6 +74,9 @@ private:
     QPushButton* add_ = nullptr;
     QPushButton* remove_ = nullptr;
     QPushButton* insert_ = nullptr;
+    QAction* undo_ = nullptr;
+    // The person last removed and the row it stood in.
+    std::optional<std::pair<int, PersonEntry>> removed_;
     bool loading_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 
 #include "app/pages/safety/checklistmodel.h"
+#include "core/rules/checklist/checklist.h"
 
 namespace tarnik {
 
@@ -140,12 +141,31 @@ QModelIndex ChecklistView::moveCursor(CursorAction action, Qt::KeyboardModifiers
     }
 }
 
+void ChecklistView::keyboardSearch(const QString&) {}
+
 void ChecklistView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !(event->modifiers() & ~Qt::KeypadModifier)) {
-        const QModelIndex current = currentIndex();
-        if (current.isValid()) {
+    const QModelIndex current = currentIndex();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (current.isValid() && !(mods & ~Qt::ShiftModifier)) {
+        const int key = event->key();
+        if (key == Qt::Key_Space && !mods) {
             event->accept();
             emit answerStepRequested(current.row());
+            return;
+        }
+        if (key == Qt::Key_T || key == Qt::Key_N) {
+            event->accept();
+            const int row = current.row();
+            emit answerSetRequested(row,
+                                    QString::fromUtf8(key == Qt::Key_T ? kAnswerYes : kAnswerNo));
+            // On to the next question (the last one keeps the focus).
+            if (model() && row + 1 < model()->rowCount())
+                setCurrentIndex(model()->index(row + 1, ChecklistModel::kAnswerColumn));
+            return;
+        }
+        if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && !mods) {
+            event->accept();
+            emit answerSetRequested(current.row(), QString());
             return;
         }
     }

@@ -1,8 +1,10 @@
 #pragma once
 // The view of the safety checklist: the numbered questions with their answer boxes, scrolling
 // as the rows require. Each click and each double click on an answer box, and Space on the
-// answer box that has the keyboard focus, asks for one step of its answer. Tab and Shift+Tab,
-// and the arrow keys, go from answer box to answer box.
+// answer box that has the keyboard focus, asks for one step of its answer; T answers "TAK" and
+// N "NIE" and go on to the next question, Delete and Backspace clear the answer. Tab and
+// Shift+Tab, and the arrow keys, go from answer box to answer box. Typing letters does not jump
+// to a question: the letters answer.
 #include <QTableView>
 
 namespace tarnik {
@@ -20,6 +22,12 @@ public:
 signals:
     // The answer of this row should move one step along its cycle.
     void answerStepRequested(int row);
+    // The answer of this row should become `answer` ("TAK", "NIE", or empty).
+    void answerSetRequested(int row, const QString& answer);
+
+public:
+    // The letters answer the questions; there is no jump to a question by its first letters.
+    void keyboardSearch(const QString& search) override;
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

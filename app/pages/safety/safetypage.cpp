@@ -36,7 +36,8 @@ SafetyPage::SafetyPage(PageContext& ctx, QWidget* parent)
     view_->setAccessibleName(QStringLiteral("Odpowiedź:"));
     view_->setAccessibleDescription(QStringLiteral("Pytania oceny stanu bhp z polami odpowiedzi"));
     view_->setToolTip(QStringLiteral("Kliknij pole odpowiedzi albo naciśnij spację, aby zmienić "
-                                     "odpowiedź: TAK, NIE, brak odpowiedzi"));
+                                     "odpowiedź: TAK, NIE, brak odpowiedzi. Klawisz T odpowiada "
+                                     "TAK, N odpowiada NIE, Delete usuwa odpowiedź."));
     setHelpContext(view_, kHelpAnswer);
     content()->addWidget(view_, 1);
 
@@ -65,6 +66,9 @@ SafetyPage::SafetyPage(PageContext& ctx, QWidget* parent)
 
     connect(view_, &ChecklistView::answerStepRequested, this,
             [this](int r) { runGuarded([&] { stepAnswer(r); }, window()); });
+    connect(view_, &ChecklistView::answerSetRequested, this, [this](int r, const QString& answer) {
+        runGuarded([&] { setAnswer(r, answer); }, window());
+    });
     connect(add_, &QPushButton::clicked, this, guard([this] { addQuestion(); }));
     connect(edit_, &QLineEdit::returnPressed, this, guard([this] { addQuestion(); }));
 }
@@ -89,6 +93,16 @@ void SafetyPage::stepAnswer(int row) {
     Checklist& list = model().questions;
     if (row < 0 || std::size_t(row) >= list.questionCount()) return;
     list.stepAnswer(std::size_t(row));
+    model_->answerChanged(row);
+    markChanged();
+}
+
+void SafetyPage::setAnswer(int row, const QString& answer) {
+    Checklist& list = model().questions;
+    if (row < 0 || std::size_t(row) >= list.questionCount()) return;
+    std::string text = answer.toStdString();
+    if (list[std::size_t(row)].answer == text) return;
+    list.setAnswer(std::size_t(row), std::move(text));
     model_->answerChanged(row);
     markChanged();
 }

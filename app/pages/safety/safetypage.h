@@ -31,6 +31,8 @@ protected:
 private:
     // A click on a row's answer box: its answer moves one step.
     void stepAnswer(int row);
+    // T, N, Delete or Backspace on a row's answer box: the answer becomes `answer`.
+    void setAnswer(int row, const QString& answer);
     // Button1Click: the typed question is added.
     void addQuestion();
 

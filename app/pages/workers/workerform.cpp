@@ -310,6 +310,11 @@ void WorkerForm::load(const WorkerRecord& record) {
     setEditing(editing_);
 }
 
+void WorkerForm::showCurrentWarnings() {
+    updateExaminationWarning();
+    updateTrainingWarning();
+}
+
 void WorkerForm::setEditing(bool on) {
     editing_ = on;
     for (QWidget* w : {static_cast<QWidget*>(firstName_), static_cast<QWidget*>(surname_),

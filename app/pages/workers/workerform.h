@@ -44,6 +44,9 @@ public:
     void clear();
     // PrEdytujPracownika: the record in the fields, the warnings from its stored flags.
     void load(const WorkerRecord& record);
+    // The examination and training warnings of the fields as they now stand (a new worker's
+    // defaults may be out of date from the start).
+    void showCurrentWarnings();
     // PrEdycjaOn / PrEdycjaOFF. The date of a periodic training is open while its "tak" is
     // chosen.
     void setEditing(bool on);

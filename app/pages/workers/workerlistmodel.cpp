@@ -106,4 +106,10 @@ void WorkerListModel::remove(int row) {
     endRemoveRows();
 }
 
+void WorkerListModel::restore(const WorkerList& register_) {
+    beginResetModel();
+    assessment_.ListaPrac = register_;
+    endResetModel();
+}
+
 } // namespace tarnik

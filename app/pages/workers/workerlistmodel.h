@@ -41,6 +41,8 @@ public:
     WorkerStoreResult replace(int row, const WorkerRecord& fields);
     // The "Usuń" button (the counts are zeroed when the register empties).
     void remove(int row);
+    // The register as it was before a deletion, back in its place.
+    void restore(const WorkerList& register_);
 
 private:
     template <class F> WorkerStoreResult storeWith(const WorkerRecord& fields, F store);

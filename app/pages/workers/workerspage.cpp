@@ -1,5 +1,6 @@
 #include "app/pages/workers/workerspage.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -126,6 +127,17 @@ WorkersPage::WorkersPage(PageContext& ctx, QWidget* parent)
         connect(e, &QLineEdit::returnPressed, this, guard([this] {
                     if (mode_ == WorkerEditorMode::New) BTN4AddClick();
                 }));
+
+    undoDelete_ = new QAction(QStringLiteral("Cofnij usunięcie"), this);
+    undoDelete_->setObjectName(QStringLiteral("CofnijUsuniecie"));
+    undoDelete_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // Anywhere on the page; a text field with the focus keeps Ctrl+Z for its own typing.
+    undoDelete_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    undoDelete_->setEnabled(false);
+    addAction(undoDelete_);
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    list_->addAction(undoDelete_);
+    connect(undoDelete_, &QAction::triggered, this, guard([this] { undoDeletion(); }));
     PrOdswiezPrzyciski();
 }
 
@@ -179,12 +191,26 @@ void WorkersPage::arrangeTabOrder() {
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
+bool WorkersPage::storedBeforeLeaving() {
+    try {
+        storePendingEdit();
+    } catch (const ActionCancelled&) {
+        return false;
+    }
+    return true;
+}
+
 bool WorkersPage::mayLeaveForward() {
+    if (!storedBeforeLeaving()) return false;
     if (!workersMissing(model())) return true;
     showMessage(window(), QString::fromUtf8(kWorkersMissingTitle),
                 QString::fromUtf8(kWorkersMissingMessage));
     blinker_.start();
     return false;
+}
+
+bool WorkersPage::mayLeaveBackward() {
+    return storedBeforeLeaving();
 }
 
 void WorkersPage::storePendingEdit() {
@@ -202,6 +228,7 @@ void WorkersPage::storePendingEdit() {
 }
 
 void WorkersPage::documentReset() {
+    forgetDeletion();
     mode_ = WorkerEditorMode::None;
     current_ = nullptr;
     listModel_->detach();
@@ -220,8 +247,9 @@ void WorkersPage::pageShown(PageReason) {
 void WorkersPage::pageHidden(PageReason why) {
     // A document being replaced needs no counts, and nothing of it is kept.
     if (why == PageReason::Reset) return;
+    forgetDeletion();
     updateWorkers();
-    // What is typed and not added or saved is dropped.
+    // Next and Back have stored the worker; the editor starts empty when the page comes back.
     mode_ = WorkerEditorMode::None;
     current_ = nullptr;
     form_->clear();
@@ -247,6 +275,8 @@ void WorkersPage::PrPoczatekNowy() {
     PrOdswiezPrzyciski();
     form_->clear();
     form_->setEditing(true);
+    // The defaults may already be out of date against the assessment date.
+    form_->showCurrentWarnings();
     showSelection();
     form_->firstNameEdit()->setFocus(Qt::OtherFocusReason);
 }
@@ -286,6 +316,7 @@ bool WorkersPage::PrDodajPrac() {
                     QString::fromUtf8(r.message));
         return false;
     }
+    forgetDeletion();
     markChanged();
     // The register shows where the new worker went.
     list_->verticalScrollBar()->setValue(scroll);
@@ -302,6 +333,7 @@ bool WorkersPage::PrKoniecNowy() {
 
 bool WorkersPage::PrKoniecEdycji(const WorkerRecord** stored) {
     const int scroll = list_->verticalScrollBar()->value();
+    const bool edited = form_->edited();
     const WorkerStoreResult r = listModel_->replace(listModel_->rowOf(current_), form_->fields());
     if (!r.ok) {
         showMessage(window(), QString::fromUtf8(kIncompleteWorkerTitle),
@@ -310,6 +342,8 @@ bool WorkersPage::PrKoniecEdycji(const WorkerRecord** stored) {
         showSelection();
         return false;
     }
+    // A worker stored as it was loaded leaves the register as the removal left it.
+    if (edited) forgetDeletion();
     markChanged();
     list_->verticalScrollBar()->setValue(scroll);
     current_ = nullptr;
@@ -341,12 +375,39 @@ void WorkersPage::BTN4AddClick() {
 void WorkersPage::Btn4DelClick() {
     const int row = listModel_->rowOf(current_);
     if (row >= 0) {
+        beforeDeletion_ = model().ListaPrac;
+        deletedRow_ = row;
         current_ = nullptr;
         listModel_->remove(row);
         markChanged();
+        undoDelete_->setEnabled(true);
     }
     PrPoczatekZaden();
     updateWorkers();
+    // The disabled "Usuń" cannot keep the focus: the register takes it, where Ctrl+Z undoes.
+    list_->setFocus(Qt::OtherFocusReason);
+}
+
+void WorkersPage::undoDeletion() {
+    if (!beforeDeletion_) return;
+    // The worker open in the editor is found again in the restored register.
+    int openRow = listModel_->rowOf(current_);
+    if (openRow >= deletedRow_) ++openRow;
+    const WorkerList restored = std::move(*beforeDeletion_);
+    const int row = deletedRow_;
+    forgetDeletion();
+    listModel_->restore(restored);
+    current_ = openRow >= 0 ? listModel_->recordAt(openRow) : nullptr;
+    markChanged();
+    showSelection();
+    list_->scrollTo(listModel_->index(row, 0));
+    updateWorkers();
+}
+
+void WorkersPage::forgetDeletion() {
+    beforeDeletion_.reset();
+    deletedRow_ = -1;
+    if (undoDelete_) undoDelete_->setEnabled(false);
 }
 
 void WorkersPage::ListaPracClick(int row) {
@@ -415,6 +476,7 @@ void WorkersPage::countTyped(int group, const QString& text) {
         edit->selectAll();
     }
     total_->setText(QString::fromStdString(model().SE_razem));
+    forgetDeletion();
     markChanged();
 }
 

@@ -4,11 +4,13 @@
 // states (nothing edited, a new worker entered, a worker of the register edited); the page holds
 // the state and the flow between the states, core decides the rest.
 #include <array>
+#include <optional>
 
 #include "app/widgets/blinker.h"
 #include "app/wizard/wizardpage.h"
 #include "core/rules/workers/workereditor.h"
 
+class QAction;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +35,10 @@ public:
     // "Dodaj" (BTN4Add) and "Usuń" (Btn4Del).
     QPushButton* addButton() const { return addButton_; }
     QPushButton* removeButton() const { return removeButton_; }
+    // "Cofnij usunięcie" (Ctrl+Z, and in the register's context menu): the worker last removed
+    // with "Usuń" comes back at its place. Adding or storing a worker, typing a count, leaving
+    // the page or replacing the document forgets the removal.
+    QAction* undoDeleteAction() const { return undoDelete_; }
     // SE_m, SE_k, SE_kc, SE_ml by group 0..3, and SE_razem.
     QSpinBox* countEdit(int group) const { return counts_[static_cast<std::size_t>(group)]; }
     QLineEdit* totalEdit() const { return total_; }
@@ -45,9 +51,12 @@ public:
     WorkerEditorMode editorMode() const { return mode_; }
     const WorkerRecord* currentWorker() const { return current_; }
 
-    // Next: with no workers the page says so, makes "Nowy" and the count frame blink and keeps
-    // the user here.
+    // Next: the worker being added or edited is stored first, as on saving (the user may be
+    // kept here by its question or a missing name); then, with no workers, the page says so,
+    // makes "Nowy" and the count frame blink and keeps the user here.
     bool mayLeaveForward() override;
+    // Back: the worker being added or edited is stored first, as on saving.
+    bool mayLeaveBackward() override;
     Blinker& blinker() { return blinker_; }
 
     // Saving, closing and printing while a worker is open: a new worker is asked about
@@ -63,6 +72,8 @@ protected:
     void pageHidden(PageReason why) override;
 
 private:
+    // storePendingEdit for the page's own buttons: false when the user stays with the worker.
+    bool storedBeforeLeaving();
     void buildCounts();
     void arrangeTabOrder();
 
@@ -81,6 +92,8 @@ private:
     void Btn4NewClick();
     void BTN4AddClick();
     void Btn4DelClick();
+    void undoDeletion();
+    void forgetDeletion();
     void ListaPracClick(int row);
     // Takes the clicked entry (or none) into the editor.
     void takeEntry(const WorkerRecord* clicked);
@@ -103,6 +116,10 @@ private:
     std::array<QSpinBox*, 4> counts_{};
     QLineEdit* total_ = nullptr;
     Blinker blinker_;
+    QAction* undoDelete_ = nullptr;
+    // The register as it stood before the last "Usuń", and the row removed.
+    std::optional<WorkerList> beforeDeletion_;
+    int deletedRow_ = -1;
 
     WorkerEditorMode mode_ = WorkerEditorMode::None;
     const WorkerRecord* current_ = nullptr;
