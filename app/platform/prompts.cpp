@@ -34,6 +34,23 @@ public:
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }
+    Reply questionWithCancel(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, title, forDisplay(text),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Tak"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Reply::Yes;
+        case QMessageBox::No:
+            return Reply::No;
+        default:
+            return Reply::Cancel;
+        }
+    }
 };
 
 class PlatformFileDialogs : public FileDialogs {
@@ -41,8 +58,9 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override {
         return run(parent, title, filter, QFileDialog::AcceptOpen);
     }
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        return run(parent, title, filter, QFileDialog::AcceptSave);
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override {
+        return run(parent, title, filter, QFileDialog::AcceptSave, {}, defaultSuffix);
     }
     QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
                            const QString& suggested) override {
@@ -51,9 +69,13 @@ public:
 
 private:
     QString run(QWidget* parent, const QString& title, const QString& filter,
-                QFileDialog::AcceptMode mode, const QString& suggested = {}) {
+                QFileDialog::AcceptMode mode, const QString& suggested = {},
+                const QString& defaultSuffix = {}) {
         QFileDialog dialog(parent, title, lastFolder_, qtFileFilter(filter));
         dialog.setAcceptMode(mode);
+        // The dialog checks the name with the suffix added, so the question before replacing a
+        // file is asked for the file that is going to be written.
+        if (!defaultSuffix.isEmpty()) dialog.setDefaultSuffix(defaultSuffix);
         if (!suggested.isEmpty()) {
             const QFileInfo info(suggested);
             dialog.setDirectory(info.absolutePath());

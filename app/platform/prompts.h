@@ -14,6 +14,9 @@ inline const QString kTitleWarning = QStringLiteral("Uwaga");
 inline const QString kTitleNoData = QStringLiteral("Brak danych");
 inline const QString kTitleError = QStringLiteral("Błąd");
 
+// The answer to a question that can also be cancelled.
+enum class Reply { Yes, No, Cancel };
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
@@ -21,6 +24,9 @@ public:
     virtual void message(QWidget* parent, const QString& title, const QString& text) = 0;
     // A question with the buttons Yes and No (no Cancel); true for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question with the buttons "Tak", "Nie" and "Anuluj"; Escape and the close box cancel.
+    virtual Reply questionWithCancel(QWidget* parent, const QString& title,
+                                     const QString& text) = 0;
 };
 
 class FileDialogs {
@@ -29,7 +35,11 @@ public:
     // The chosen file name as the user typed or picked it, or an empty text when cancelled.
     // `filter` is in the form "opis|wzorzec|opis|wzorzec".
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // `defaultSuffix` (without the dot), when given, is added to a name typed without an
+    // extension before the dialog checks it, so that the question before replacing a file comes
+    // for "ocena1" as for "ocena1.trk".
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& defaultSuffix = {}) = 0;
     // The same, offering `suggested` (a full path): its name to accept and its folder to look in.
     virtual QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
                                    const QString& suggested) {
@@ -52,10 +62,15 @@ inline void showMessage(QWidget* parent, const QString& title, const QString& te
 inline bool askYesNo(QWidget* parent, const QString& title, const QString& text) {
     return messageBoxes().question(parent, title, text);
 }
+inline Reply askYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
+    return messageBoxes().questionWithCancel(parent, title, text);
+}
 
-// The assessment file filter, and the same rendered for Qt's dialogs:
-// "pliki typu (*.trk)|*.trk|wszystkie pliki|*.*" gives "pliki typu (*.trk);;wszystkie pliki (*)".
+// The assessment file filter, its extension as the save dialog adds it, and the same rendered for
+// Qt's dialogs: "pliki typu (*.trk)|*.trk|wszystkie pliki|*.*" gives "pliki typu (*.trk);;wszystkie
+// pliki (*)".
 inline const QString kTrkFilter = QStringLiteral("pliki typu (*.trk)|*.trk|wszystkie pliki|*.*");
+inline const QString kTrkSuffix = QStringLiteral("trk");
 QString qtFileFilter(const QString& filter);
 
 // A file name typed without an extension gets ".trk"; a name with one keeps it.

@@ -66,12 +66,12 @@ void DocumentCommands::startNewDocument() {
 }
 
 void DocumentCommands::New() {
-    askToSave();
+    if (!askToSave()) return;
     startNewDocument();
 }
 
 void DocumentCommands::Open() {
-    askToSave();
+    if (!askToSave()) return;
     const QString chosen =
         fileDialogs().openFileName(window_, QStringLiteral("Otwórz"), kTrkFilter);
     if (chosen.isEmpty()) return;
@@ -165,8 +165,10 @@ bool DocumentCommands::Save() {
 bool DocumentCommands::SaveAs() {
     wizard_.storePendingEdit();
     const QString chosen =
-        fileDialogs().saveFileName(window_, QStringLiteral("Zapisz jako"), kTrkFilter);
+        fileDialogs().saveFileName(window_, QStringLiteral("Zapisz jako"), kTrkFilter, kTrkSuffix);
     if (chosen.isEmpty()) return false;
+    // The dialog has added the suffix already; a name from a dialog that does not add it gets it
+    // here.
     const QString name = absoluteName(withTrkExtension(chosen));
     // The name is taken only once the file is written, so a failed write leaves the document
     // as it was.
@@ -177,13 +179,21 @@ bool DocumentCommands::SaveAs() {
     return true;
 }
 
-void DocumentCommands::askToSave() {
+bool DocumentCommands::askToSave() {
     // An edit the page still holds counts as a change: the question is asked for it, and Yes
     // writes it.
     wizard_.storePendingEdit();
-    if (document_.IsSaved()) return;
-    if (!askYesNo(window_, kTitleAssessment, kAskToSaveText)) return;
-    Save();
+    if (document_.IsSaved()) return true;
+    switch (askYesNoCancel(window_, kTitleAssessment, kAskToSaveText)) {
+    case Reply::Yes:
+        // A save dialog the user cancelled keeps the work: the command stops.
+        return Save();
+    case Reply::No:
+        return true;
+    case Reply::Cancel:
+        break;
+    }
+    return false;
 }
 
 } // namespace tarnik

@@ -37,6 +37,7 @@ public:
     void New();
     // "Otwórz...": asks to save, then reads the file chosen in the open dialog.
     void Open();
+    // Both stop where the question stops (see askToSave), the document left as it is.
     // Save, Save as and the question first make the pages store the edit they hold (the open
     // measurement card), so that it reaches the file and the question; when that fails the
     // command stops there.
@@ -44,12 +45,14 @@ public:
     // written (the dialog was cancelled). Throws FileError when the file cannot be written;
     // IsSaved, the caption and the file name then stay as they were.
     bool Save();
-    // "Zapisz jako...".
+    // "Zapisz jako...": the dialog adds ".trk" to a name typed without an extension before it
+    // asks about replacing an existing file.
     bool SaveAs();
-    // "Zapisać zmiany?" when the document has unsaved changes: Yes saves (a cancelled save
-    // dialog still goes on), No does not. Throws when the save fails, so that the command that
-    // asked stops there.
-    void askToSave();
+    // "Zapisać zmiany?" (Tak, Nie, Anuluj) when the document has unsaved changes. True when the
+    // command that asked may go on: nothing to save, "Nie", or "Tak" and the file was written.
+    // False for "Anuluj" and for "Tak" with the save dialog cancelled: the document stays as it
+    // is. Throws when the save fails, so that the command that asked stops there too.
+    bool askToSave();
     // The file named on the command line (a double-clicked .trk file); no question is asked.
     void openAtStartup(const QString& fileName);
 

@@ -218,8 +218,10 @@ void MainWindow::showContextHelp() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // "Zapisać zmiany?"; a save that fails keeps the window open with the document in it.
-    if (!runGuarded([this] { commands_->askToSave(); }, this)) {
+    // "Zapisać zmiany?"; "Anuluj", a cancelled save dialog or a save that fails keep the window
+    // open with the document in it.
+    bool goOn = false;
+    if (!runGuarded([this, &goOn] { goOn = commands_->askToSave(); }, this) || !goOn) {
         event->ignore();
         return;
     }

@@ -14,6 +14,7 @@
 #include "app/document/document.h"
 #include "app/shell/application.h"
 #include "core/base/cp1250.h"
+#include "tests/app/support/modalanswerer.h"
 #include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
@@ -126,12 +127,40 @@ private slots:
                  QStringLiteral("Nie można zapisać pustego pliku."));
         QCOMPARE(fileBytes(userFile("pyly.txt")), cp1250("pył mąki\r\npył zbóż\r\n"));
         QCOMPARE(editor->state(), EditorState::Modified);
-        // "Zamknij" with Yes writes the empty file.
-        prompts->answers.enqueue(true);
-        editor->closeClicked();
-        QCOMPARE(prompts->shown.last().text, QStringLiteral("Czy zapisać zmiany?"));
-        QCOMPARE(prompts->shown.last().title, QStringLiteral("Uwaga"));
-        QCOMPARE(fileBytes(userFile("pyly.txt")), QByteArray());
+        // "Zamknij" with Yes refuses it as "Zapisz" does and the window stays open, the text
+        // still empty and modified; No then closes it, nothing written.
+        prompts->clear();
+        bool stayedOpen = false;
+        bool closedByNo = false;
+        QString textAfter = QStringLiteral("?");
+        EditorState stateAfter = EditorState::Initial;
+        QTimer::singleShot(0, this, [&] {
+            prompts->answers.enqueue(true);
+            if (!clickButton(editor, QStringLiteral("Zamknij"))) {
+                editor->reject();
+                return;
+            }
+            stayedOpen = editor->isVisible();
+            textAfter = editor->textEdit()->toPlainText();
+            stateAfter = editor->state();
+            prompts->answers.enqueue(false);
+            clickButton(editor, QStringLiteral("Zamknij"));
+            closedByNo = !editor->isVisible();
+            if (editor->isVisible()) editor->reject();
+        });
+        editor->exec();
+        QVERIFY(stayedOpen);
+        QVERIFY(closedByNo);
+        QCOMPARE(textAfter, QString());
+        QCOMPARE(stateAfter, EditorState::Modified);
+        QCOMPARE(prompts->shown.size(), 3);
+        QCOMPARE(prompts->shown.at(0).text, QStringLiteral("Czy zapisać zmiany?"));
+        QCOMPARE(prompts->shown.at(0).title, QStringLiteral("Uwaga"));
+        QCOMPARE(prompts->shown.at(1).kind, QStringLiteral("message"));
+        QCOMPARE(prompts->shown.at(1).title, QStringLiteral("Uwaga"));
+        QCOMPARE(prompts->shown.at(1).text, QStringLiteral("Nie można zapisać pustego pliku."));
+        QCOMPARE(prompts->shown.at(2).text, QStringLiteral("Czy zapisać zmiany?"));
+        QCOMPARE(fileBytes(userFile("pyly.txt")), cp1250("pył mąki\r\npył zbóż\r\n"));
     }
 
     void aModifiedTextAsksYesOrNo() {

@@ -1,8 +1,11 @@
 // Document handling: the caption and its " *", the question before a document is given up, Open
 // and Save with their dialogs, damaged and foreign files, the start-up open.
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -17,6 +20,7 @@
 #include "app/shell/documentcommands.h"
 #include "app/wizard/wizard.h"
 #include "core/model/trkfile.h"
+#include "tests/app/support/modalanswerer.h"
 #include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
@@ -105,6 +109,65 @@ private slots:
         QCOMPARE(prompts->count(QStringLiteral("save")), 2);
         QCOMPARE(readBack(file(QStringLiteral("tokarz.trk"))).EdtStanowisko,
                  std::string("Tokarz CNC"));
+        // Each save dialog was told to add the assessment extension.
+        QCOMPARE(prompts->saveSuffixes,
+                 (QStringList{QStringLiteral("trk"), QStringLiteral("trk")}));
+    }
+
+    // The program's own save dialog: "ocena1" typed while "ocena1.trk" exists asks before the
+    // file is replaced, as "ocena1.trk" does. No leaves the dialog open and the file whole; Yes
+    // writes it.
+    void saveDialogAsksBeforeReplacingANameTypedWithoutExtension_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("No") << false;
+        QTest::newRow("Yes") << true;
+    }
+    void saveDialogAsksBeforeReplacingANameTypedWithoutExtension() {
+        QFETCH(bool, replace);
+        const QByteArray original = sampleFile();
+        writeBytes(file(QStringLiteral("ocena1.trk")), original);
+        typeIntoStation(QStringLiteral("Tokarz"));
+        // The platform dialogs instead of the scripted ones.
+        setFileDialogs(nullptr);
+        bool stayedOpenAfterNo = false;
+        ModalAnswerer dialog([&](QWidget* modal, ModalAnswerer& answerer) {
+            auto* d = qobject_cast<QFileDialog*>(modal);
+            if (!d) return answerer.fail(QStringLiteral("no file dialog"));
+            d->setDirectory(home->path());
+            auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!name) return answerer.fail(QStringLiteral("no file name field"));
+            name->clear();
+            QTest::keyClicks(name, QStringLiteral("ocena1"));
+            if (!clickButton(d, QStringLiteral("Save")))
+                return answerer.fail(QStringLiteral("no button \"Save\""));
+            if (replace) return;
+            stayedOpenAfterNo = d->isVisible();
+            d->reject();
+        });
+        QString question;
+        ModalAnswerer overwrite([&](QWidget* modal, ModalAnswerer& answerer) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) question = box->text();
+            if (!clickButton(modal, replace ? QStringLiteral("Yes") : QStringLiteral("No")))
+                answerer.fail(QStringLiteral("no Yes/No question"));
+        });
+        const bool saved = w->commands().SaveAs();
+        setFileDialogs(prompts.get());
+        QVERIFY2(dialog.ok(), qPrintable(dialog.message()));
+        QVERIFY2(overwrite.ok(), qPrintable(overwrite.message()));
+        QVERIFY2(question.contains(QStringLiteral("ocena1.trk")), qPrintable(question));
+        QCOMPARE(saved, replace);
+        if (replace) {
+            QCOMPARE(readBack(file(QStringLiteral("ocena1.trk"))).EdtStanowisko,
+                     std::string("Tokarz"));
+            QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - ocena1.trk"));
+        } else {
+            QVERIFY(stayedOpenAfterNo);
+            QFile f(file(QStringLiteral("ocena1.trk")));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), original);
+            QVERIFY(!QFile::exists(file(QStringLiteral("ocena1"))));
+            QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - bez nazwy *"));
+        }
     }
 
     void failedSaveKeepsTheDocumentState() {
@@ -126,7 +189,6 @@ private slots:
         QTest::addColumn<bool>("written");
         QTest::newRow("No") << false << QString() << false;
         QTest::newRow("Yes, named") << true << QStringLiteral("nowa") << true;
-        QTest::newRow("Yes, dialog cancelled") << true << QString() << false;
     }
     void askToSaveOnNew() {
         QFETCH(bool, yes);
@@ -141,13 +203,120 @@ private slots:
         QCOMPARE(prompts->shown.first().text, QStringLiteral("Zapisać zmiany?"));
         QCOMPARE(prompts->count(QStringLiteral("save")), yes ? 1 : 0);
         QCOMPARE(QFile::exists(file(QStringLiteral("nowa.trk"))), written);
-        // New goes on in every case: a fresh, untitled document on page 0.
+        // New goes on: a fresh, untitled document on page 0.
         QCOMPARE(w->document().assessment().EdtStanowisko, std::string());
         QVERIFY(w->wizard().page<GeneralDataPage>()->EdtStanowisko()->text().isEmpty());
         QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - bez nazwy"));
         QVERIFY(w->document().IsSaved());
         QCOMPARE(w->wizard().currentIndex(), 0);
         QCOMPARE(w->document().assessment().questions.questionCount(), std::size_t(3));
+    }
+
+    // "Anuluj" in "Zapisać zmiany?", and "Tak" followed by a cancelled save dialog, stop New,
+    // Open and closing: the document stays as it was, with its file name and its " *".
+    void cancelLeavesTheDocumentAsItWas_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("viaCancelledDialog");
+        for (const char* command : {"New", "Open", "close"}) {
+            QTest::addRow("Anuluj, %s", command) << QString::fromLatin1(command) << false;
+            QTest::addRow("Tak, dialog cancelled, %s", command)
+                << QString::fromLatin1(command) << true;
+        }
+    }
+    void cancelLeavesTheDocumentAsItWas() {
+        QFETCH(QString, command);
+        QFETCH(bool, viaCancelledDialog);
+        writeBytes(file(QStringLiteral("huta.trk")), sampleFile());
+        writeBytes(file(QStringLiteral("inna.trk")), sampleFile("Inny zakład"));
+        QString fileName;
+        QString caption = QStringLiteral("Tarnik - bez nazwy *");
+        if (!viaCancelledDialog) {
+            // A document with a name: "Tak" would write it without a dialog.
+            w->commands().openAtStartup(file(QStringLiteral("huta.trk")));
+            fileName = file(QStringLiteral("huta.trk"));
+            caption = QStringLiteral("Tarnik - huta.trk *");
+        }
+        typeIntoStation(QStringLiteral("Hutnik"));
+        const std::string establishment = w->document().assessment().EdtZaklad;
+        if (viaCancelledDialog) {
+            prompts->answers.enqueue(true);
+            prompts->saveNames.enqueue(QString());
+        } else {
+            prompts->answers.enqueue(Reply::Cancel);
+        }
+        prompts->openNames.enqueue(file(QStringLiteral("inna.trk")));
+        w->show();
+        if (command == QLatin1String("New")) {
+            w->commands().New();
+        } else if (command == QLatin1String("Open")) {
+            w->commands().Open();
+        } else {
+            QVERIFY(!w->close());
+            QVERIFY(w->isVisible());
+        }
+        QCOMPARE(prompts->questionsWithCancel, 1);
+        QCOMPARE(prompts->shown.first().title, QStringLiteral("Ocena ryzyka"));
+        QCOMPARE(prompts->shown.first().text, QStringLiteral("Zapisać zmiany?"));
+        QCOMPARE(prompts->count(QStringLiteral("save")), viaCancelledDialog ? 1 : 0);
+        QCOMPARE(prompts->count(QStringLiteral("open")), 0);
+        QVERIFY(prompts->messages().isEmpty());
+        QCOMPARE(w->document().assessment().EdtStanowisko, std::string("Hutnik"));
+        QCOMPARE(w->document().assessment().EdtZaklad, establishment);
+        QCOMPARE(w->wizard().page<GeneralDataPage>()->EdtStanowisko()->text(),
+                 QStringLiteral("Hutnik"));
+        QCOMPARE(w->document().CurrentFileName(), fileName);
+        QVERIFY(!w->document().IsSaved());
+        QCOMPARE(w->windowTitle(), caption);
+        // Nothing was written.
+        QCOMPARE(readBack(file(QStringLiteral("huta.trk"))).EdtStanowisko, std::string());
+    }
+
+    // The question itself: the title, the text and the buttons "Tak", "Nie" and "Anuluj".
+    void theQuestionOffersTakNieAnuluj() {
+        typeIntoStation(QStringLiteral("Hutnik"));
+        setMessageBoxes(nullptr);
+        QString title, text;
+        QStringList buttons;
+        ModalAnswerer answer([&](QWidget* modal, ModalAnswerer& answerer) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box) return answerer.fail(QStringLiteral("no message box"));
+            title = box->windowTitle();
+            text = box->text();
+            for (QAbstractButton* b : box->buttons())
+                buttons << b->text();
+            if (!clickButton(box, QStringLiteral("Anuluj")))
+                answerer.fail(QStringLiteral("no button \"Anuluj\""));
+        });
+        w->commands().New();
+        setMessageBoxes(prompts.get());
+        QVERIFY2(answer.ok(), qPrintable(answer.message()));
+        QCOMPARE(title, QStringLiteral("Ocena ryzyka"));
+        QCOMPARE(text, QStringLiteral("Zapisać zmiany?"));
+        buttons.sort();
+        QCOMPARE(buttons, (QStringList{QStringLiteral("&Nie"), QStringLiteral("&Tak"),
+                                       QStringLiteral("Anuluj")}));
+        QCOMPARE(w->document().assessment().EdtStanowisko, std::string("Hutnik"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - bez nazwy *"));
+    }
+
+    // "Tak" and a save that fails: New and Open stop with the message, the document kept.
+    void aFailedSaveAfterTakStopsNewAndOpen() {
+        writeBytes(file(QStringLiteral("huta.trk")), sampleFile());
+        typeIntoStation(QStringLiteral("Hutnik"));
+        // A file in a folder that does not exist cannot be written.
+        w->document().setCurrentFileName(file(QStringLiteral("nie/ma/ocena.trk")));
+        prompts->answers.enqueue(true);
+        prompts->answers.enqueue(true);
+        prompts->openNames.enqueue(file(QStringLiteral("huta.trk")));
+        QVERIFY(!runGuarded([&] { w->commands().New(); }));
+        QVERIFY(!runGuarded([&] { w->commands().Open(); }));
+        QCOMPARE(prompts->count(QStringLiteral("question")), 2);
+        QCOMPARE(prompts->messages().size(), 2);
+        QCOMPARE(prompts->messages().first().title, kTitleError);
+        QCOMPARE(prompts->count(QStringLiteral("open")), 0);
+        QCOMPARE(w->document().assessment().EdtStanowisko, std::string("Hutnik"));
+        QCOMPARE(w->document().CurrentFileName(), file(QStringLiteral("nie/ma/ocena.trk")));
+        QVERIFY(!w->document().IsSaved());
     }
 
     void noQuestionWhenNothingChanged() {
@@ -293,11 +462,11 @@ private slots:
         QVERIFY(w->document().CurrentFileName().isEmpty());
         QVERIFY(!w->document().IsSaved());
         QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - bez nazwy *"));
-        // Closing asks, and a save asks for a new name.
+        // Closing asks, and a save asks for a new name; a cancelled dialog keeps the window.
         prompts->answers.enqueue(true);
         prompts->saveNames.enqueue(QString());
         w->show();
-        QVERIFY(w->close());
+        QVERIFY(!w->close());
         QCOMPARE(prompts->count(QStringLiteral("save")), 1);
         QFile f(file(QStringLiteral("uszkodzony.trk")));
         QCOMPARE(f.size(), bytes.size());

@@ -156,7 +156,7 @@ TEST_F(EditorFixture, ModifiedTextAsksBeforeAnotherFileIsChosen) {
     EXPECT_TRUE(view.asked.empty());
 }
 
-TEST_F(EditorFixture, AnEmptyTextIsNotSavedByZapiszButIsByZamknij) {
+TEST_F(EditorFixture, AnEmptyTextIsSavedNeitherByZapiszNorByZamknij) {
     session.start();
     session.choose(kDustItem);
     view.type("");
@@ -173,10 +173,19 @@ TEST_F(EditorFixture, AnEmptyTextIsNotSavedByZapiszButIsByZamknij) {
     EXPECT_EQ(session.currentItem(), kDustItem);
     EXPECT_EQ(session.state(), EditorState::Modified);
 
-    // "Zamknij" with Yes writes the empty file.
+    // "Zamknij" with Yes refuses it as "Zapisz" does: the window stays open with the text.
+    view.asked.clear();
+    view.answers = {true};
+    EXPECT_FALSE(session.close());
+    EXPECT_EQ(view.asked, (std::vector<std::string>{"save?", "empty"}));
+    EXPECT_EQ(readBytes(dir / "pyly.txt"), utf8ToCp1250("pył mąki\r\n"));
+    EXPECT_EQ(view.shown, "");
+    EXPECT_EQ(session.state(), EditorState::Modified);
+    // A text of line breaks only is no empty text: it is written as it stands.
+    view.type("\n");
     view.answers = {true};
     EXPECT_TRUE(session.close());
-    EXPECT_EQ(readBytes(dir / "pyly.txt"), "");
+    EXPECT_EQ(readBytes(dir / "pyly.txt"), "\r\n\r\n");
     EXPECT_EQ(session.state(), EditorState::FileOpen);
 }
 

@@ -36,14 +36,14 @@ void putStartupFiles(const ScratchFolder& dir) {
 
 TEST(Catalogues, LinesBecomeEntriesEmptyLinesSkippedBlanksKept) {
     ScratchFolder dir;
-    // An empty line, a line of blanks, blanks around a name, a lone LF inside a line, a last
+    // An empty line, a line of blanks, blanks around a name, a lone LF ending a line, a last
     // line without its ending, and everything after 0x1A ignored.
     dir.putText("chemiczne.txt", "amoniak\r\n\r\n   \r\n  aceton \r\nkwas\nsolny\r\nbenzen\x1A"
                                  "ukryty\r\n");
     Assessment a(kToday);
-    EXPECT_EQ(WczytajCzynniki(a, dir / "chemiczne.txt", 0, kToday), 5);
+    EXPECT_EQ(WczytajCzynniki(a, dir / "chemiczne.txt", 0, kToday), 6);
     EXPECT_EQ(texts(a.LB501),
-              (std::vector<std::string>{"amoniak", "   ", "  aceton ", "kwas\nsolny", "benzen"}));
+              (std::vector<std::string>{"amoniak", "   ", "  aceton ", "kwas", "solny", "benzen"}));
     for (const FactorEntry& e : a.LB501) {
         ASSERT_TRUE(e.record);
         EXPECT_FALSE(e.checked);
@@ -55,6 +55,31 @@ TEST(Catalogues, LinesBecomeEntriesEmptyLinesSkippedBlanksKept) {
         EXPECT_EQ(e.record->hazardCategory, (std::array<int, 4>{0, 0, 0, 0}));
     }
     EXPECT_TRUE(a.LB502.empty());
+}
+
+TEST(Catalogues, AnyLineEndsWithOrWithoutALastOne) {
+    // The same catalogue as Windows, Linux and old Mac editors save it, each with and without
+    // an end after its last line: an empty line is skipped, a line of blanks is a factor.
+    const std::vector<std::string> expected{"hałas", "   ", " pole elektromagnetyczne ",
+                                            "wibracja"};
+    for (const std::string eol : {"\r\n", "\n", "\r"}) {
+        for (const bool lastEnded : {true, false}) {
+            SCOPED_TRACE(::testing::PrintToString(eol) + (lastEnded ? " ended" : " not ended"));
+            ScratchFolder dir;
+            dir.putText("fizyczne.txt", "hałas" + eol + eol + "   " + eol +
+                                            " pole elektromagnetyczne " + eol + "wibracja" +
+                                            (lastEnded ? eol : ""));
+            Assessment a(kToday);
+            EXPECT_EQ(WczytajCzynniki(a, dir / "fizyczne.txt", 2, kToday), 4);
+            EXPECT_EQ(texts(a.LB503), expected);
+        }
+    }
+    // Line ends mixed in one file, two empty lines in a row.
+    ScratchFolder dir;
+    dir.putText("pyly.txt", "pył drewna\n\r\n\rpył zbóż\rpył mąki\r\n");
+    Assessment a(kToday);
+    EXPECT_EQ(WczytajCzynniki(a, dir / "pyly.txt", 1, kToday), 3);
+    EXPECT_EQ(texts(a.LB502), (std::vector<std::string>{"pył drewna", "pył zbóż", "pył mąki"}));
 }
 
 TEST(Catalogues, ThreeLinesWithEmptyMiddleGiveTwoEntries) {
@@ -223,6 +248,16 @@ TEST(CatalogueWriting, AddsNewNamesAndKeepsLinesTheListLacks) {
     // Nothing new: the file stays as it is.
     writeCatalogue(dir / "chemiczne.txt", a.LB501);
     EXPECT_EQ(readBytes(dir / "chemiczne.txt"), "amoniak\r\nbenzen\r\nozon\r\ntoluen\r\n");
+}
+
+TEST(CatalogueWriting, AFileWithLinuxLineEndsGetsOnlyTheNewName) {
+    ScratchFolder dir;
+    dir.putText("chemiczne.txt", "amoniak\nbenzen");
+    Assessment a(kToday);
+    WczytajCzynniki(a, dir / "chemiczne.txt", 0, kToday);
+    DodajCzynnik(a, "toluen", 0, kToday);
+    saveGroupToCatalogue(dir.path(), a, 0);
+    EXPECT_EQ(readBytes(dir / "chemiczne.txt"), "amoniak\r\nbenzen\r\ntoluen\r\n");
 }
 
 TEST(CatalogueWriting, TheUsualCaseListOrderNewNameLast) {

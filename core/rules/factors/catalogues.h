@@ -4,9 +4,10 @@
 // and written back when the user adds a factor "na stałe".
 //
 // Catalogue file: no header and no comments; the whole line is the name (blanks at either end
-// included); an empty line is skipped, a line of blanks is a factor named by those blanks. A line
-// ends at CR and one LF right after it is skipped; a byte 0x1A ends the file. A line may be of
-// any length: the list entry shows it whole, its record keeps the first 255 characters.
+// included); an empty line is skipped, a line of blanks is a factor named by those blanks. CR LF,
+// LF and CR each end a line, as in the catalogue editor, and the last line may have no ending; a
+// byte 0x1A ends the file. A line may be of any length: the list entry shows it whole, its record
+// keeps the first 255 characters.
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -61,12 +62,13 @@ void loadQuestionsAndCatalogues(const DataFileLookup& fileFor, Assessment& a,
                                 QuestionLines questionLines, DayNumber today);
 
 // Writes a group list back to its catalogue file (adding a factor "na stałe"). The file keeps
-// every line it holds and gets, at its end and in list order, every name of the list that it
-// does not hold yet (a name the list holds twice is written twice); empty names are not written.
-// Names are compared as they read back from the file, so a character that Windows-1250 lacks
-// (written as '?') does not add the name again on every later write. A missing file is created.
-// The file is replaced through a temporary file, so a failed write leaves the old catalogue
-// whole. Throws FileError when the old file cannot be read or the new one cannot be written.
+// every line it holds (as the loader reads them; they are written back with CR LF) and gets, at its
+// end and in list order, every name of the list that it does not hold yet (a name the list holds
+// twice is written twice); empty names are not written. Names are compared as they read back from
+// the file, so a character that Windows-1250 lacks (written as '?') does not add the name again on
+// every later write. A missing file is created. The file is replaced through a temporary file, so a
+// failed write leaves the old catalogue whole. Throws FileError when the old file cannot be read or
+// the new one cannot be written.
 void writeCatalogue(const std::filesystem::path& file, const FactorList& list);
 
 // The same for group 0..4 of the assessment, into its catalogue in the program's folder.

@@ -114,8 +114,8 @@ bool CatalogueEditorSession::save() {
 }
 
 bool CatalogueEditorSession::close() {
-    if (editingEnabled() && view_.isModified() && view_.askSaveChanges())
-        return write(view_.text());
+    // Yes saves as "Zapisz" does: an empty text is refused and the window stays open with it.
+    if (editingEnabled() && view_.isModified() && view_.askSaveChanges()) return save();
     return true;
 }
 

@@ -95,9 +95,10 @@ public:
     // file stays whole and the text stays modified.
     bool save();
 
-    // "Zamknij": when the text is modified the user is asked whether to save it; Yes writes it
-    // without the empty-text check. Returns whether the window may close: not when the write was
-    // refused; a failed write throws FileError and the window stays open with the text modified.
+    // "Zamknij": when the text is modified the user is asked whether to save it; Yes saves it as
+    // "Zapisz" does (an empty text is refused with the same message). Returns whether the window
+    // may close: not when the save was refused; a failed write throws FileError and the window
+    // stays open with the text modified.
     bool close();
 
 private:

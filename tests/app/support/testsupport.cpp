@@ -25,7 +25,17 @@ void ScriptedPrompts::message(QWidget*, const QString& title, const QString& tex
 
 bool ScriptedPrompts::question(QWidget*, const QString& title, const QString& text) {
     shown << Shown{QStringLiteral("question"), title, text};
-    return answers.isEmpty() ? false : answers.dequeue();
+    const Reply reply = answers.isEmpty() ? Reply::No : answers.dequeue().reply;
+    if (reply == Reply::Cancel)
+        QTest::qFail(qPrintable(QStringLiteral("\"Anuluj\" given to a Yes/No question: ") + text),
+                     __FILE__, __LINE__);
+    return reply == Reply::Yes;
+}
+
+Reply ScriptedPrompts::questionWithCancel(QWidget*, const QString& title, const QString& text) {
+    shown << Shown{QStringLiteral("question"), title, text};
+    ++questionsWithCancel;
+    return answers.isEmpty() ? Reply::No : answers.dequeue().reply;
 }
 
 QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& filter) {
@@ -33,8 +43,10 @@ QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QStr
     return openNames.isEmpty() ? QString() : openNames.dequeue();
 }
 
-QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& filter) {
+QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& filter,
+                                      const QString& defaultSuffix) {
     shown << Shown{QStringLiteral("save"), title, filter};
+    saveSuffixes << defaultSuffix;
     return saveNames.isEmpty() ? QString() : saveNames.dequeue();
 }
 

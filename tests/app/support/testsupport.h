@@ -20,25 +20,39 @@ namespace tarnik::testing {
 class ScriptedPrompts : public MessageBoxes, public FileDialogs {
 public:
     struct Shown {
-        QString kind; // "message", "question", "open", "save"
+        QString kind; // "message", "question" (with or without "Anuluj"), "open", "save"
         QString title;
         QString text;
+    };
+
+    // An answer to either kind of question: true (Yes) or false (No), or Reply::Cancel, which
+    // only the question with "Anuluj" takes; given to a Yes/No question it fails the test.
+    struct Answer {
+        Answer(bool yes) : reply(yes ? Reply::Yes : Reply::No) {}
+        Answer(Reply r) : reply(r) {}
+        Reply reply;
     };
 
     ScriptedPrompts();
     ~ScriptedPrompts() override;
 
-    QQueue<bool> answers;      // for question(): true = Yes
+    QQueue<Answer> answers;    // for question() and questionWithCancel(), in the order asked
     QQueue<QString> openNames; // for openFileName(): empty = cancelled
     QQueue<QString> saveNames; // for saveFileName(): empty = cancelled
     QList<Shown> shown;
     // The names offered by saveFileNameAt(), in order.
     QStringList suggestedNames;
+    // The default suffix each saveFileName() was given, in order.
+    QStringList saveSuffixes;
+    // How many questions offered "Anuluj".
+    int questionsWithCancel = 0;
 
     void message(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+    Reply questionWithCancel(QWidget* parent, const QString& title, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& defaultSuffix = {}) override;
     QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
                            const QString& suggested) override;
 
