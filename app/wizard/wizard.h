@@ -44,7 +44,7 @@ public:
     // Appends the next page of the order. Every control of the page that a label names gets the
     // label's caption as its accessible name.
     void addPage(WizardPage* page);
-    int count() const { return pages_.size(); }
+    int count() const { return static_cast<int>(pages_.size()); }
     WizardPage* page(int index) const { return pages_.value(index); }
     // The one page of the given class (null when there is none).
     template <class T> T* page() const {

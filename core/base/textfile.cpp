@@ -146,6 +146,15 @@ std::string readFileBytes(const fs::path& path) {
     return bytes;
 }
 
+std::vector<std::string> readDataFileLines(const fs::path& path) {
+    std::string bytes = readFileBytes(path);
+    if (const std::size_t end = bytes.find('\x1A'); end != std::string::npos) bytes.resize(end);
+    std::vector<std::string> lines = splitLines(bytes, LineBreaks::CrOrLf);
+    for (std::string& line : lines)
+        line = cp1250ToUtf8(line);
+    return lines;
+}
+
 std::vector<std::string> readTextLines(const fs::path& path, LineBreaks breaks) {
     std::vector<std::string> lines = splitLines(readFileBytes(path), breaks);
     for (std::string& line : lines)

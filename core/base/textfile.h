@@ -20,6 +20,10 @@ enum class LineBreaks {
 // counts when it is not empty; an empty file has no lines.
 std::vector<std::string> splitLines(std::string_view bytes, LineBreaks breaks);
 
+// The lines of a shipped data file (a catalogue, the questions), in UTF-8: CR LF, LF and CR each
+// end a line, whichever editor saved the file; a byte 0x1A ends the file. Throws FileError.
+std::vector<std::string> readDataFileLines(const std::filesystem::path& path);
+
 // Reads the whole file (throws FileError with a Polish message when it is missing or
 // unreadable) and returns its bytes.
 std::string readFileBytes(const std::filesystem::path& path);

@@ -478,7 +478,7 @@ private slots:
         QByteArray bytes = QByteArray::fromStdString(serializeTrk(a));
         // The first count text (tag 11) becomes "x".
         const QByteArray tag11("\x0b\0\0\0\x01\x30", 6);
-        const int at = bytes.indexOf(tag11);
+        const qsizetype at = bytes.indexOf(tag11);
         QVERIFY(at > 0);
         bytes[at + 5] = 'x';
         writeBytes(file(QStringLiteral("liczby.trk")), bytes);

@@ -21,6 +21,23 @@ TEST(ChecklistFile, EveryLineIsAQuestionTheEmptyOneToo) {
         EXPECT_EQ(c[i].answer, "");
 }
 
+// A questions file saved by another editor: LF or lone CR end a line as CR LF does, the last
+// line may lack its ending, and a byte 0x1A still ends the file.
+TEST(ChecklistFile, AnyLineEndsGiveTheSameQuestions) {
+    for (const char* text :
+         {"Czy jest instrukcja?\n\nCzy są osłony?\n", "Czy jest instrukcja?\r\rCzy są osłony?",
+          "Czy jest instrukcja?\r\n\nCzy są osłony?\r\n\x1A"
+          "Czy to?\r\n"}) {
+        ScratchFolder dir;
+        dir.putText("pytania.txt", text);
+        Checklist c;
+        EXPECT_EQ(loadQuestions(c, dir / "pytania.txt", QuestionLines::Whole), 3u) << text;
+        EXPECT_EQ(c.label(0), "1. Czy jest instrukcja?");
+        EXPECT_EQ(c.label(1), "2. ");
+        EXPECT_EQ(c.label(2), "3. Czy są osłony?");
+    }
+}
+
 TEST(ChecklistFile, LongLinesCutOnlyAtStartUp) {
     ScratchFolder dir;
     std::string line;

@@ -42,7 +42,7 @@ QPushButton* insertButton(const char* name, QWidget* parent) {
 QString mnemonicLimitLabel(const char* text) {
     // "Krotność &NDS:" / "Krotność &NDN:"
     QString t = QString::fromUtf8(text);
-    const int at = t.indexOf(QLatin1Char('N'));
+    const qsizetype at = t.indexOf(QLatin1Char('N'));
     if (at >= 0) t.insert(at, QLatin1Char('&'));
     return t;
 }
@@ -141,8 +141,8 @@ MeasurementBox::MeasurementBox(QWidget* parent) : QGroupBox(QStringLiteral("Pomi
     auto* pc = new QVBoxLayout(legendPC_);
     pc->setContentsMargins(0, 0, 0, 0);
     pc->setSpacing(0);
-    auto legendLine = [](const char* text, QWidget* parent) {
-        return new QLabel(QString::fromUtf8(text), parent);
+    auto legendLine = [](const char* text, QWidget* box) {
+        return new QLabel(QString::fromUtf8(text), box);
     };
     pc->addWidget(legendLine(kLegendP, legendPC_));
     pc->addWidget(legendLine(kLegendC, legendPC_));

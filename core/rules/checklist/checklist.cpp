@@ -62,7 +62,7 @@ std::string previousAnswer(std::string_view answer) {
 std::size_t loadQuestions(Checklist& checklist, const std::filesystem::path& file,
                           QuestionLines lines) {
     checklist.clear();
-    const std::vector<std::string> read = readTextLines(file, LineBreaks::CrThenLf);
+    const std::vector<std::string> read = readDataFileLines(file);
     for (const std::string& line : read)
         checklist.DodajPytaniebhp(lines == QuestionLines::CutTo255 ? utf8Left(line, 255) : line);
     return checklist.questionCount();

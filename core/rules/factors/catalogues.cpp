@@ -14,17 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The lines of a catalogue file: CR LF, LF and CR each end a line, whichever editor saved the
-// file; a byte 0x1A ends the file. Throws FileError.
-std::vector<std::string> readCatalogueLines(const fs::path& file) {
-    std::string bytes = readFileBytes(file);
-    if (const std::size_t end = bytes.find('\x1A'); end != std::string::npos) bytes.resize(end);
-    std::vector<std::string> lines = splitLines(bytes, LineBreaks::CrOrLf);
-    for (std::string& line : lines)
-        line = cp1250ToUtf8(line);
-    return lines;
-}
-
 // A name as it reads back after a trip through a Windows-1250 file.
 std::string asStored(const std::string& name) {
     return cp1250ToUtf8(utf8ToCp1250(name));
@@ -45,7 +34,7 @@ FactorEntry* DodajCzynnik(Assessment& a, const std::string& name, int group, Day
 }
 
 int WczytajCzynniki(Assessment& a, const fs::path& file, int group, DayNumber today) {
-    const std::vector<std::string> lines = readCatalogueLines(file);
+    const std::vector<std::string> lines = readDataFileLines(file);
     int added = 0;
     for (const std::string& line : lines)
         if (DodajCzynnik(a, line, group, today)) ++added;
@@ -75,7 +64,7 @@ void writeCatalogue(const fs::path& file, const FactorList& list) {
     std::error_code ec;
     const bool exists = fs::exists(file, ec);
     if (exists || (ec && ec != std::errc::no_such_file_or_directory))
-        lines = readCatalogueLines(file); // an unreadable file is not replaced
+        lines = readDataFileLines(file); // an unreadable file is not replaced
 
     // Each line of the file stands for one occurrence of its name in the list.
     std::map<std::string, int> unmatched;
