@@ -15,6 +15,7 @@
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
 #include "app/pages/general/personlistbox.h"
+#include "app/widgets/fieldspinbox.h"
 #include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "app/wizard/pickerservice.h"
@@ -41,14 +42,14 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     insertEstablishment_->setAutoDefault(false);
     regon_ = new QLineEdit(ident);
     regon_->setObjectName(QStringLiteral("EdtRegon"));
-    nr_ = new QSpinBox(ident);
+    nr_ = new FieldSpinBox(ident);
     nr_->setObjectName(QStringLiteral("EdtNr"));
     nr_->setRange(1, 999);
     stanowisko_ = new QLineEdit(ident);
     stanowisko_->setObjectName(QStringLiteral("EdtStanowisko"));
     kstan_ = new QLineEdit(ident);
     kstan_->setObjectName(QStringLiteral("EdtKStan"));
-    lstan_ = new QSpinBox(ident);
+    lstan_ = new FieldSpinBox(ident);
     lstan_->setObjectName(QStringLiteral("EdtLStan"));
     lstan_->setRange(1, 999);
 
