@@ -7,12 +7,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/help/helpcontext.h"
+#include "app/widgets/dateedit.h"
 #include "app/widgets/widgetbinding.h"
 
 namespace tarnik {
@@ -42,7 +42,7 @@ QPushButton* insertButton(const char* name, QWidget* parent) {
 QString mnemonicLimitLabel(const char* text) {
     // "Krotność &NDS:" / "Krotność &NDN:"
     QString t = QString::fromUtf8(text);
-    const int at = t.indexOf(QLatin1Char('N'));
+    const qsizetype at = t.indexOf(QLatin1Char('N'));
     if (at >= 0) t.insert(at, QLatin1Char('&'));
     return t;
 }
@@ -51,11 +51,8 @@ QString mnemonicLimitLabel(const char* text) {
 
 MeasurementBox::MeasurementBox(QWidget* parent) : QGroupBox(QStringLiteral("Pomiar"), parent) {
     setObjectName(QStringLiteral("GroupPomiar"));
-    date_ = new QDateEdit(this);
+    date_ = new DateEdit(this);
     date_->setObjectName(QStringLiteral("DTP601"));
-    date_->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
-    date_->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
-    date_->setCalendarPopup(true);
     setHelpContext(date_, 9700);
     place_ = lineEdit("ED603", 9710, this);
     performer_ = lineEdit("Ed604", 9720, this);
@@ -141,8 +138,8 @@ MeasurementBox::MeasurementBox(QWidget* parent) : QGroupBox(QStringLiteral("Pomi
     auto* pc = new QVBoxLayout(legendPC_);
     pc->setContentsMargins(0, 0, 0, 0);
     pc->setSpacing(0);
-    auto legendLine = [](const char* text, QWidget* parent) {
-        return new QLabel(QString::fromUtf8(text), parent);
+    auto legendLine = [](const char* text, QWidget* owner) {
+        return new QLabel(QString::fromUtf8(text), owner);
     };
     pc->addWidget(legendLine(kLegendP, legendPC_));
     pc->addWidget(legendLine(kLegendC, legendPC_));

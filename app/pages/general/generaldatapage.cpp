@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -15,6 +14,7 @@
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
 #include "app/pages/general/personlistbox.h"
+#include "app/widgets/dateedit.h"
 #include "app/widgets/fieldspinbox.h"
 #include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
@@ -76,11 +76,8 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     auto* unit = new QGroupBox(this);
     auto* ug = new QGridLayout(unit);
     ug->setContentsMargins(6, 6, 6, 6);
-    date_ = new QDateEdit(unit);
+    date_ = new DateEdit(unit);
     date_->setObjectName(QStringLiteral("DTPOcena"));
-    date_->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
-    date_->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
-    date_->setCalendarPopup(true);
     date_->setMinimumDate(QDate(1900, 1, 1));
     jednostka_ = new QLineEdit(unit);
     jednostka_->setObjectName(QStringLiteral("EdtJednostka"));
