@@ -1,5 +1,6 @@
 #include "app/wizard/wizard.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -158,19 +159,62 @@ QSize Wizard::preferredPageSize() const {
     return s;
 }
 
+namespace {
+
+// The name a caption gives its control: "&Nazwa:" names it "Nazwa:"; "&&" stands for one
+// ampersand; the lines of a caption make one.
+QString nameFromCaption(const QLabel* label) {
+    QString caption = label->text();
+    if (Qt::mightBeRichText(caption))
+        caption = QTextDocumentFragment::fromHtml(caption).toPlainText();
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return caption.trimmed();
+}
+
+// Keeps the name of a caption's control equal to the caption when the program rewrites the
+// caption ("Krotność NDS:" becomes "Krotność NDN:"). A label announces no change of its text,
+// but it repaints whenever the text it shows changes and is shown with its page, and its control
+// takes the focus before anybody reads its name: the name is brought up to date there. A name
+// the control was given otherwise stays.
+class CaptionFollower : public QObject {
+public:
+    CaptionFollower(QLabel* label, QWidget* control)
+        : QObject(label), label_(label), given_(nameFromCaption(label)) {
+        control->setAccessibleName(given_);
+        label->installEventFilter(this);
+        control->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type t = event->type();
+        if (t == QEvent::Paint || t == QEvent::Show || t == QEvent::FocusIn) follow();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void follow() {
+        QWidget* control = label_->buddy();
+        if (!control || control->accessibleName() != given_) return;
+        const QString name = nameFromCaption(label_);
+        if (name == given_) return;
+        given_ = name;
+        control->setAccessibleName(name);
+    }
+
+    QLabel* label_;
+    QString given_;
+};
+
+} // namespace
+
 void nameControlsByTheirLabels(QWidget* root) {
     for (QLabel* label : root->findChildren<QLabel*>()) {
         QWidget* buddy = label->buddy();
         if (!buddy || !buddy->accessibleName().isEmpty()) continue;
-        QString caption = label->text();
-        if (Qt::mightBeRichText(caption))
-            caption = QTextDocumentFragment::fromHtml(caption).toPlainText();
-        // "&Nazwa:" names the control "Nazwa:"; "&&" stands for one ampersand.
-        caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-        caption.remove(QLatin1Char('&'));
-        caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-        caption.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        buddy->setAccessibleName(caption.trimmed());
+        new CaptionFollower(label, buddy);
     }
 }
 

@@ -106,7 +106,7 @@ private:
 };
 
 // Gives every control of `root` that a label names (its buddy) the label's caption as its
-// accessible name, unless it has one already.
+// accessible name, unless it has one already; the name follows the caption when it changes.
 void nameControlsByTheirLabels(QWidget* root);
 
 } // namespace tarnik

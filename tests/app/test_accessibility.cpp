@@ -7,14 +7,19 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 #include "app/document/document.h"
+#include "app/pages/cards/factorcardeditor.h"
+#include "app/pages/cards/measurementbox.h"
+#include "app/pages/cards/measurementcardpage.h"
 #include "app/shell/application.h"
 #include "app/wizard/wizard.h"
 #include "app/wizard/wizardpage.h"
@@ -43,6 +48,14 @@ bool takesInput(QWidget* w) {
 QString accessibleName(QObject* o) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(o);
     return iface ? iface->text(QAccessible::Name).trimmed() : QString();
+}
+
+// The words of a caption as the user reads them: no mnemonic sign, no markup, one line.
+QString captionText(const QLabel* label) {
+    QString text = label->text();
+    if (Qt::mightBeRichText(text)) text = QTextDocumentFragment::fromHtml(text).toPlainText();
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
 }
 
 QString describe(QWidget* w) {
@@ -89,6 +102,37 @@ private slots:
         for (QAbstractButton* b : w->wizard().findChildren<QAbstractButton*>())
             if (accessibleName(b).isEmpty()) unnamed << describe(b);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+        w->wizard().restart();
+    }
+
+    // Every control named by a caption carries the caption it shows now, after the program has
+    // rewritten the captions: the multiples of a physical factor's card are "Krotność NDN:".
+    // (A control may say more than its caption: "data: szkolenie pierwsze okresowe".)
+    void theNamesFollowTheirCaptions() {
+        Assessment& a = w->document().assessment();
+        QVERIFY(!a.LB503.empty());
+        a.LB503[0].checked = true;
+        QStringList wrong;
+        for (int i = 0; i < w->wizard().count(); ++i) {
+            w->wizard().showPage(i);
+            if (i == kPageMeasurementCards)
+                w->wizard().page<MeasurementCardPage>()->selectFactor(0);
+            QApplication::processEvents();
+            for (QLabel* label : w->wizard().page(i)->findChildren<QLabel*>()) {
+                QWidget* control = label->buddy();
+                // A button is named by its own text ("karta pomiaru").
+                if (!control || !takesInput(control) || qobject_cast<QAbstractButton*>(control))
+                    continue;
+                if (!accessibleName(control).endsWith(captionText(label)))
+                    wrong << QStringLiteral("page %1: %2 is \"%3\", its caption \"%4\"")
+                                 .arg(i)
+                                 .arg(describe(control), accessibleName(control),
+                                      captionText(label));
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+        MeasurementBox* box = w->wizard().page<MeasurementCardPage>()->card()->measurement();
+        QCOMPARE(accessibleName(box->multiplicityEdit(0)), QStringLiteral("Krotność NDN:"));
         w->wizard().restart();
     }
 

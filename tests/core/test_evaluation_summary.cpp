@@ -91,7 +91,7 @@ TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
 // document was filled: the worker page, the hazard card, the accident page, the supplementary
 // indices (which its page recomputes as its fields change) and the risk level page.
 TEST(EvaluationRefresh, EqualsTheStepsOfThePages) {
-    Assessment viaPages = exampleAssessment();
+    Assessment viaPages = fixtures::summaryAssessment();
     Evaluation pages;
     pages.afterDocumentLoaded(viaPages);
     recountWorkers(viaPages, pages);
@@ -100,7 +100,7 @@ TEST(EvaluationRefresh, EqualsTheStepsOfThePages) {
     pages.LiczUzupeln(viaPages);
     pages.recountRiskLevel(viaPages);
 
-    Assessment viaSequence = exampleAssessment();
+    Assessment viaSequence = fixtures::summaryAssessment();
     Evaluation sequence;
     sequence.afterDocumentLoaded(viaSequence);
     recomputeEvaluation(viaSequence, sequence);

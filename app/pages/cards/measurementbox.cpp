@@ -7,12 +7,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/help/helpcontext.h"
+#include "app/widgets/dateedit.h"
 #include "app/widgets/widgetbinding.h"
 
 namespace tarnik {
@@ -51,11 +51,8 @@ QString mnemonicLimitLabel(const char* text) {
 
 MeasurementBox::MeasurementBox(QWidget* parent) : QGroupBox(QStringLiteral("Pomiar"), parent) {
     setObjectName(QStringLiteral("GroupPomiar"));
-    date_ = new QDateEdit(this);
+    date_ = new DateEdit(this);
     date_->setObjectName(QStringLiteral("DTP601"));
-    date_->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
-    date_->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
-    date_->setCalendarPopup(true);
     setHelpContext(date_, 9700);
     place_ = lineEdit("ED603", 9710, this);
     performer_ = lineEdit("Ed604", 9720, this);

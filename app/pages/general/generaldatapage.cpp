@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -15,6 +14,8 @@
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
 #include "app/pages/general/personlistbox.h"
+#include "app/widgets/dateedit.h"
+#include "app/widgets/fieldspinbox.h"
 #include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "app/wizard/pickerservice.h"
@@ -41,14 +42,14 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     insertEstablishment_->setAutoDefault(false);
     regon_ = new QLineEdit(ident);
     regon_->setObjectName(QStringLiteral("EdtRegon"));
-    nr_ = new QSpinBox(ident);
+    nr_ = new FieldSpinBox(ident);
     nr_->setObjectName(QStringLiteral("EdtNr"));
     nr_->setRange(1, 999);
     stanowisko_ = new QLineEdit(ident);
     stanowisko_->setObjectName(QStringLiteral("EdtStanowisko"));
     kstan_ = new QLineEdit(ident);
     kstan_->setObjectName(QStringLiteral("EdtKStan"));
-    lstan_ = new QSpinBox(ident);
+    lstan_ = new FieldSpinBox(ident);
     lstan_->setObjectName(QStringLiteral("EdtLStan"));
     lstan_->setRange(1, 999);
 
@@ -75,11 +76,8 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     auto* unit = new QGroupBox(this);
     auto* ug = new QGridLayout(unit);
     ug->setContentsMargins(6, 6, 6, 6);
-    date_ = new QDateEdit(unit);
+    date_ = new DateEdit(unit);
     date_->setObjectName(QStringLiteral("DTPOcena"));
-    date_->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
-    date_->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
-    date_->setCalendarPopup(true);
     date_->setMinimumDate(QDate(1900, 1, 1));
     jednostka_ = new QLineEdit(unit);
     jednostka_->setObjectName(QStringLiteral("EdtJednostka"));

@@ -7,11 +7,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/help/helpcontext.h"
+#include "app/widgets/dateedit.h"
 #include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "core/rules/workers/training.h"
@@ -136,15 +136,10 @@ WorkerForm::Pair WorkerForm::makePair(Answer a, const QString& caption, QWidget*
 }
 
 QDateEdit* WorkerForm::makeDate(DateField field, const char* name, QWidget* parent) {
-    auto* d = new QDateEdit(parent);
+    auto* d = new DateEdit(parent);
     d->setObjectName(QString::fromLatin1(name));
-    d->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
-    d->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
-    d->setCalendarPopup(true);
     d->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
-    // Room for the longest month name; wider than that the field need not grow.
-    d->setMinimumWidth(d->fontMetrics().horizontalAdvance(QStringLiteral("30 października 2004")) +
-                       d->fontMetrics().height() * 3);
+    // Room for the longest date; wider than that the field need not grow.
     d->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     dates_[std::size_t(field)] = d;
     return d;

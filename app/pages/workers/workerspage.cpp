@@ -18,6 +18,7 @@
 #include "app/pages/workers/workerlistmodel.h"
 #include "app/pages/workers/workerlistview.h"
 #include "app/platform/prompts.h"
+#include "app/widgets/fieldspinbox.h"
 #include "app/wizard/wizard.h"
 #include "core/evaluation/recompute.h"
 #include "core/rules/workers/workers.h"
@@ -152,7 +153,7 @@ void WorkersPage::buildCounts() {
                                  QStringLiteral("młodocianych")};
     const char* names[4] = {"SE_m", "SE_k", "SE_kc", "SE_ml"};
     for (int i = 0; i < 4; ++i) {
-        auto* spin = new QSpinBox(countsFrame_);
+        auto* spin = new FieldSpinBox(countsFrame_);
         spin->setObjectName(QString::fromLatin1(names[i]));
         spin->setRange(0, 9999);
         spin->setMinimumWidth(80);
