@@ -75,7 +75,8 @@ bool keyPassesLimit(const QPlainTextEdit* edit, const QKeyEvent* e, int limit) {
     return storedTextLength(typed) > roomFor(edit, limit);
 }
 
-void insertWithinLimit(QPlainTextEdit* edit, const QString& text, int limit, PasteCut cut) {
+void insertWithinLimit(QPlainTextEdit* edit, const QString& text, int limit, PasteCut cut,
+                       const QString& what) {
     const QString whole = plainBreaks(text);
     const int room = roomFor(edit, limit);
     const int length = storedTextLength(whole);
@@ -103,9 +104,9 @@ void insertWithinLimit(QPlainTextEdit* edit, const QString& text, int limit, Pas
                    .arg(limit);
     } else {
         fitting = leadingCharacters(whole, room);
-        note = QStringLiteral("Nie zmieściło się %1 znaków wklejonego tekstu: tekst może mieć "
-                              "najwyżej %2 znaków.")
+        note = QStringLiteral("Nie zmieściło się %1 znaków %2: tekst może mieć najwyżej %3 znaków.")
                    .arg(length - storedTextLength(fitting))
+                   .arg(what)
                    .arg(limit);
     }
     if (!fitting.isEmpty() || edit->textCursor().hasSelection()) edit->insertPlainText(fitting);
@@ -162,6 +163,11 @@ void LimitedTextEdit::insertFromMimeData(const QMimeData* source) {
     if (!source || !source->hasText()) return;
     insertWithinLimit(this, source->text(), limit_, cut_);
     ensureCursorVisible();
+}
+
+void LimitedTextEdit::replaceWithinLimit(const QString& text) {
+    selectAll();
+    insertWithinLimit(this, text, limit_, cut_, QStringLiteral("wstawionego tekstu"));
 }
 
 void LimitedTextEdit::resizeEvent(QResizeEvent* e) {

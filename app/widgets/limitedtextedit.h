@@ -26,8 +26,9 @@ enum class PasteCut { Characters, WholeLines };
 bool keyPassesLimit(const QPlainTextEdit* edit, const QKeyEvent* e, int limit);
 
 // Puts `text` at the caret of `edit` (in place of the selection) as far as it fits in `limit`,
-// and says in a message how much was left out.
-void insertWithinLimit(QPlainTextEdit* edit, const QString& text, int limit, PasteCut cut);
+// and says in a message how much was left out. `what` names the text in that message.
+void insertWithinLimit(QPlainTextEdit* edit, const QString& text, int limit, PasteCut cut,
+                       const QString& what = QStringLiteral("wklejonego tekstu"));
 
 // The commit string of an input method's event cut to what fits in `limit`.
 void inputMethodWithinLimit(QPlainTextEdit* edit, QInputMethodEvent* e, int limit);
@@ -42,6 +43,8 @@ public:
     // The counter under the text.
     QLabel* counter() const { return counter_; }
     void setPasteCut(PasteCut cut) { cut_ = cut; }
+    // The whole text replaced by one taken from a list, as far as it fits (with a message).
+    void replaceWithinLimit(const QString& text);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

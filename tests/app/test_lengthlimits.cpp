@@ -68,6 +68,23 @@ private slots:
         QCOMPARE(unit->text(), QString(255, QLatin1Char('r')));
     }
 
+    void anEstablishmentFromTheListIsCutWithAMessage() {
+        wiz().showPage(kPageGeneralData);
+        auto* page = wiz().page<GeneralDataPage>();
+        page->setEstablishment(QString(300, QLatin1Char('z')), QStringLiteral("123"));
+        QCOMPARE(page->EdtZaklad()->toPlainText(), QString(255, QLatin1Char('z')));
+        QCOMPARE(counterOf(page->EdtZaklad())->text(), QStringLiteral("255 / 255"));
+        QCOMPARE(a().EdtZaklad, std::string(255, 'z'));
+        QCOMPARE(prompts->messages().size(), 1);
+        QCOMPARE(prompts->messages().first().text,
+                 QStringLiteral("Nie zmieściło się 45 znaków wstawionego tekstu: tekst może mieć "
+                                "najwyżej 255 znaków."));
+        // A name that fits replaces the whole text without a word.
+        page->setEstablishment(QStringLiteral("Zakład"), QString());
+        QCOMPARE(page->EdtZaklad()->toPlainText(), QStringLiteral("Zakład"));
+        QCOMPARE(prompts->messages().size(), 1);
+    }
+
     void theMultiplesStopAtTen() {
         a().LB501[0].checked = true;
         wiz().showPage(kPageMeasurementCards);

@@ -31,14 +31,13 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     auto* ig = new QGridLayout(ident);
     ig->setContentsMargins(6, 6, 6, 6);
     ig->setVerticalSpacing(4);
-    auto* zaklad = new LimitedTextEdit(int(kStoredTextLength), 3, ident);
-    zaklad_ = zaklad;
+    zaklad_ = new LimitedTextEdit(int(kStoredTextLength), 3, ident);
     zaklad_->setObjectName(QStringLiteral("EdtZaklad"));
     zaklad_->setTabChangesFocus(true);
     zaklad_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     const int lineHeight = zaklad_->fontMetrics().lineSpacing();
     // Three lines of text and the counter under them.
-    zaklad_->setFixedHeight(lineHeight * 3 + 10 + zaklad->counter()->sizeHint().height());
+    zaklad_->setFixedHeight(lineHeight * 3 + 10 + zaklad_->counter()->sizeHint().height());
     insertEstablishment_ = new QPushButton(QStringLiteral("Wstaw z l&isty"), ident);
     insertEstablishment_->setObjectName(QStringLiteral("BtnWstawZaklad"));
     insertEstablishment_->setAutoDefault(false);
@@ -265,7 +264,8 @@ void GeneralDataPage::pageShown(PageReason) {
 }
 
 void GeneralDataPage::setEstablishment(const QString& name, const QString& regon) {
-    zaklad_->setPlainText(name);
+    // A name longer than the file keeps is cut with a message, not silently on saving.
+    zaklad_->replaceWithinLimit(name);
     regon_->setText(regon);
 }
 
