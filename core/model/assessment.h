@@ -20,6 +20,12 @@ namespace tarnik {
 enum WorkerGroup { kMen = 0, kWomen = 1, kPregnantOrNursing = 2, kJuveniles = 3 };
 constexpr int kWorkerGroupCount = 4;
 
+// The longest text the file keeps of a field: names, codes, the one-line fields and the short
+// multi-line texts (a line break, CR LF, counts as two characters). The editors stop there.
+inline constexpr std::size_t kStoredTextLength = 255;
+// The longest text the file keeps of each multiple on the measurement card (Ed607..Ed610).
+inline constexpr std::size_t kStoredMultipleLength = 10;
+
 // Factor groups (factorGroup values).
 enum FactorGroupId {
     kChemical = 1,

@@ -53,51 +53,51 @@ private:
 };
 
 void writeGeneralData(Encoder& e, const Assessment& a) {
-    e.str(a.EdtZaklad, 255);
-    e.str(a.EdtRegon, 255);
+    e.str(a.EdtZaklad, kStoredTextLength);
+    e.str(a.EdtRegon, kStoredTextLength);
     e.i32(a.EdtNr);
-    e.str(a.EdtStanowisko, 255);
-    e.str(a.EdtKStan, 255);
+    e.str(a.EdtStanowisko, kStoredTextLength);
+    e.str(a.EdtKStan, kStoredTextLength);
     e.i32(a.EdtLStan);
     e.date(a.DTPOcena);
-    e.str(a.EdtJednostka, 255);
-    e.str(a.Ed201, 255);
-    e.str(a.Ed202, 255);
-    e.str(a.Ed203, 255);
+    e.str(a.EdtJednostka, kStoredTextLength);
+    e.str(a.Ed201, kStoredTextLength);
+    e.str(a.Ed202, kStoredTextLength);
+    e.str(a.Ed203, kStoredTextLength);
     for (const std::string& m : a.memos)
-        e.str(m, 255);
+        e.str(m, kStoredTextLength);
     e.i32(a.RG301);
     e.i32(a.RG302);
 }
 
 void writePerson(Encoder& e, const PersonEntry& p) {
-    e.str(p.surname, 255);
-    e.str(p.firstName, 255);
-    e.str(p.position, 255);
+    e.str(p.surname, kStoredTextLength);
+    e.str(p.firstName, kStoredTextLength);
+    e.str(p.position, kStoredTextLength);
 }
 
 void writeFactor(Encoder& e, const FactorRecord& f) {
     e.flag(f.described);
-    e.str(f.name, 255);
-    e.str(f.Ed602, 255);
+    e.str(f.name, kStoredTextLength);
+    e.str(f.Ed602, kStoredTextLength);
     e.pad(3);
     e.i32(f.descriptionForm);
     e.date(f.DTP601);
-    e.str(f.ED603, 255);
-    e.str(f.Ed604, 255);
-    e.str(f.Ed605, 255);
-    e.str(f.Ed606, 255);
-    e.str(f.Ed607, 10);
-    e.str(f.Ed608, 10);
-    e.str(f.Ed609, 10);
-    e.str(f.Ed610, 10);
+    e.str(f.ED603, kStoredTextLength);
+    e.str(f.Ed604, kStoredTextLength);
+    e.str(f.Ed605, kStoredTextLength);
+    e.str(f.Ed606, kStoredTextLength);
+    e.str(f.Ed607, kStoredMultipleLength);
+    e.str(f.Ed608, kStoredMultipleLength);
+    e.str(f.Ed609, kStoredMultipleLength);
+    e.str(f.Ed610, kStoredMultipleLength);
     e.i32(f.RG603);
     e.i32(f.RG604);
     e.i32(f.RG605);
     e.i32(f.RG606);
     e.i32(f.RG602);
     e.i32(f.factorGroup);
-    e.str(f.Mem611, 255);
+    e.str(f.Mem611, kStoredTextLength);
     e.flag(f.CB601);
     e.flag(f.CB602);
     e.flag(f.CB603);
@@ -112,10 +112,10 @@ void writeFactor(Encoder& e, const FactorRecord& f) {
 }
 
 void writeWorker(Encoder& e, const WorkerRecord& w) {
-    e.str(w.Ed401, 255);
-    e.str(w.Ed402, 255);
+    e.str(w.Ed401, kStoredTextLength);
+    e.str(w.Ed402, kStoredTextLength);
     e.byte(w.workerCategory);
-    e.str(w.Ed403, 255);
+    e.str(w.Ed403, kStoredTextLength);
     e.pad(7);
     e.date(w.DTP401);
     e.flag(w.RB402);
@@ -197,7 +197,7 @@ std::string serializeTrk(const Assessment& a) {
 
     for (std::size_t i = 0; i < a.questions.questionCount(); ++i) {
         e.i32(kTagQuestion);
-        e.str(a.questions.storedText(i), 255);
+        e.str(a.questions.storedText(i), kStoredTextLength);
         e.str(utf8Left(a.questions[i].answer, 3), 3);
     }
 
@@ -206,26 +206,26 @@ std::string serializeTrk(const Assessment& a) {
 
     e.i32(kTagExpertIndex);
     e.i32(a.SE1007);
-    e.str(a.Memo1, 255);
+    e.str(a.Memo1, kStoredTextLength);
 
     e.i32(kTagWorkerCounts);
     for (int g = 0; g < kWorkerGroupCount; ++g)
-        e.str(std::to_string(a.countField(g).get()), 255);
-    e.str(a.SE_razem, 255);
+        e.str(std::to_string(a.countField(g).get()), kStoredTextLength);
+    e.str(a.SE_razem, kStoredTextLength);
 
     for (const PlanRow& row : a.Plan) {
         e.i32(kTagPlanRow);
         for (const std::string& cell : row)
-            e.str(cell, 255);
+            e.str(cell, kStoredTextLength);
     }
 
     e.i32(kTagAcquaintance);
-    e.str(a.Osoby, 255);
+    e.str(a.Osoby, kStoredTextLength);
 
     e.i32(kTagStationDescription);
-    e.str(a.Ed201, 255);
-    e.str(a.Ed202, 255);
-    e.str(a.Ed203, 255);
+    e.str(a.Ed201, kStoredTextLength);
+    e.str(a.Ed202, kStoredTextLength);
+    e.str(a.Ed203, kStoredTextLength);
     for (const std::string& m : a.memos)
         e.longstr(m);
 

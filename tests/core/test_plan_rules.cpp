@@ -122,6 +122,52 @@ TEST(AcquaintanceList, ANameDifferingOnlyInAccentsOrBlanksIsAnother) {
               "Lucja Kot\r\nŁucja  Kot\r\nŁucja Kot");
 }
 
+TEST(AcquaintanceListLimit, ANameIsAddedWhenTheListThenHoldsExactlyTheLimit) {
+    // 240 characters, a line break (two) and 13 characters: 255.
+    const std::string osoby(240, 'a');
+    const auto fits = addWorkersToAcquaintanceList(osoby, workers({{"Jan", "Kowalski1"}}), 255);
+    EXPECT_EQ(fits.text, osoby + "\r\nJan Kowalski1");
+    EXPECT_EQ(fits.leftOut, 0u);
+    // One character more and the name stays out whole.
+    const auto over = addWorkersToAcquaintanceList(osoby, workers({{"Jan", "Kowalski12"}}), 255);
+    EXPECT_EQ(over.text, osoby);
+    EXPECT_EQ(over.leftOut, 1u);
+}
+
+TEST(AcquaintanceListLimit, PolishLettersCountAsOneCharacterEach) {
+    const std::string osoby(240, 'a');
+    // 13 characters, 17 bytes.
+    const auto r = addWorkersToAcquaintanceList(osoby, workers({{"Żółć", "Kowalski"}}), 255);
+    EXPECT_EQ(r.text, osoby + "\r\nŻółć Kowalski");
+    EXPECT_EQ(r.leftOut, 0u);
+}
+
+TEST(AcquaintanceListLimit, AShorterNameAfterOneLeftOutStillComesIn) {
+    const WorkerList staff =
+        workers({{"Anna", "Lis"}, {"Bartłomiej", "Wiśniewski"}, {"Ewa", "Kot"}});
+    // "Anna Lis" (8), then 2 + 21 would pass 20, then 2 + 7 gives 17.
+    const auto r = addWorkersToAcquaintanceList("", staff, 20);
+    EXPECT_EQ(r.text, "Anna Lis\r\nEwa Kot");
+    EXPECT_EQ(r.leftOut, 1u);
+    // A name already on the list is no name left out.
+    const auto again = addWorkersToAcquaintanceList(r.text, staff, 20);
+    EXPECT_EQ(again.text, "Anna Lis\r\nEwa Kot");
+    EXPECT_EQ(again.leftOut, 1u);
+    // The first name of an empty list needs no line break: exactly 8 fits, 7 does not.
+    EXPECT_EQ(addWorkersToAcquaintanceList("", workers({{"Anna", "Lis"}}), 8).text, "Anna Lis");
+    EXPECT_EQ(addWorkersToAcquaintanceList("", workers({{"Anna", "Lis"}}), 7).leftOut, 1u);
+}
+
+TEST(AcquaintanceListLimit, PastedLinesAreCutOnlyBetweenWholeLines) {
+    const std::vector<std::string> lines{"Anna Lis", "Łucja Kot"};
+    // 8 + 2 + 9 = 19.
+    EXPECT_EQ(wholeLinesThatFit(lines, 19), 2u);
+    EXPECT_EQ(wholeLinesThatFit(lines, 18), 1u);
+    EXPECT_EQ(wholeLinesThatFit(lines, 8), 1u);
+    EXPECT_EQ(wholeLinesThatFit(lines, 7), 0u);
+    EXPECT_EQ(wholeLinesThatFit({}, 0), 0u);
+}
+
 TEST(AcquaintanceList, PrintingTrimsLinesAndDropsEmptyOnes) {
     EXPECT_EQ(cleanAcquaintanceList("  Jan Nowak \r\n\r\n\tAnna Lis\r\n   "),
               "Jan Nowak\r\nAnna Lis");

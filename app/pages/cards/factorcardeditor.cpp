@@ -15,7 +15,7 @@
 #include "app/pages/cards/measurementbox.h"
 #include "app/pages/cards/supplementarybox.h"
 #include "app/platform/prompts.h"
-#include "app/widgets/compacttextedit.h"
+#include "app/widgets/limitedtextedit.h"
 #include "app/widgets/widgetbinding.h"
 
 namespace tarnik {
@@ -31,12 +31,13 @@ FactorCardEditor::FactorCardEditor(QWidget* parent) : QWidget(parent) {
     name_->setReadOnly(true);
     setHelpContext(name_, 9510);
     code_ = new QLineEdit(factorBox_);
+    code_->setMaxLength(int(kStoredTextLength));
     code_->setObjectName(QStringLiteral("Ed602"));
     setHelpContext(code_, 9520);
     codeInsert_ = new QPushButton(QStringLiteral("Wstaw..."), factorBox_);
     codeInsert_->setObjectName(QStringLiteral("BtnWstawKod"));
     codeInsert_->setAutoDefault(false);
-    characteristic_ = new CompactTextEdit(2, factorBox_);
+    characteristic_ = new LimitedTextEdit(int(kStoredTextLength), 2, factorBox_);
     characteristic_->setObjectName(QStringLiteral("Mem611"));
     characteristic_->setTabChangesFocus(true);
     setHelpContext(characteristic_, 9540);

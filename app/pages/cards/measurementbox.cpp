@@ -14,6 +14,7 @@
 #include "app/help/helpcontext.h"
 #include "app/widgets/dateedit.h"
 #include "app/widgets/widgetbinding.h"
+#include "core/model/assessment.h"
 
 namespace tarnik {
 
@@ -25,8 +26,10 @@ QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent) {
     return l;
 }
 
-QLineEdit* lineEdit(const char* name, int helpContext, QWidget* parent) {
+QLineEdit* lineEdit(const char* name, int helpContext, QWidget* parent,
+                    std::size_t storedLength = kStoredTextLength) {
     auto* e = new QLineEdit(parent);
+    e->setMaxLength(int(storedLength));
     e->setObjectName(QString::fromLatin1(name));
     setHelpContext(e, helpContext);
     return e;
@@ -105,7 +108,7 @@ MeasurementBox::MeasurementBox(QWidget* parent) : QGroupBox(QStringLiteral("Pomi
     mg->setVerticalSpacing(4);
     static constexpr std::array<const char*, 4> kNames{"Ed607", "Ed608", "Ed609", "Ed610"};
     for (std::size_t i = 0; i < multiples_.size(); ++i) {
-        QLineEdit* e = lineEdit(kNames[i], 9760, multiplicityArea_);
+        QLineEdit* e = lineEdit(kNames[i], 9760, multiplicityArea_, kStoredMultipleLength);
         const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
         e->setMinimumWidth(digit * 4 + 12);
         e->setMaximumWidth(digit * 12 + 12);

@@ -8,7 +8,9 @@
 
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
+#include "app/platform/prompts.h"
 #include "app/print/printcommand.h"
+#include "app/widgets/limitedtextedit.h"
 #include "app/widgets/widgetbinding.h"
 #include "app/wizard/wizard.h"
 #include "core/rules/plan/plan.h"
@@ -27,7 +29,8 @@ AcquaintancePage::AcquaintancePage(PageContext& ctx, QWidget* parent)
                        "pracownika z ryzykiem zawodowym."),
         this);
     intro->setWordWrap(true);
-    osoby_ = new QPlainTextEdit(this);
+    osoby_ = new LimitedTextEdit(int(kStoredTextLength), 8, this);
+    osoby_->setPasteCut(PasteCut::WholeLines);
     osoby_->setObjectName(QStringLiteral("Osoby"));
     osoby_->setAccessibleName(heading());
     osoby_->setAccessibleDescription(intro->text());
@@ -80,10 +83,18 @@ void AcquaintancePage::pageShown(PageReason) {
 }
 
 void AcquaintancePage::addWorkers() {
-    const std::string merged = addWorkersToAcquaintanceList(model().Osoby, model().ListaPrac);
-    if (merged == model().Osoby) return;
+    // The file keeps the list up to its stored length: only the names that fit are added,
+    // whole, and the user hears how many did not.
+    const AcquaintanceAddition merged =
+        addWorkersToAcquaintanceList(model().Osoby, model().ListaPrac, kStoredTextLength);
     // The change handler stores the list and marks the document.
-    osoby_->setPlainText(modelTextToEditor(merged));
+    if (merged.text != model().Osoby) osoby_->setPlainText(modelTextToEditor(merged.text));
+    if (merged.leftOut > 0)
+        showMessage(window(), kTitleWarning,
+                    QStringLiteral("Nie zmieściło się %1 osób z listy: tekst może mieć najwyżej "
+                                   "%2 znaków.")
+                        .arg(merged.leftOut)
+                        .arg(kStoredTextLength));
 }
 
 } // namespace tarnik

@@ -3,10 +3,10 @@
 // acquainted with the result (the assessment's Osoby, one per line), "Dodaj z listy", which adds
 // the workers of the register, and the button that prints the assessment. The last page of the
 // wizard: Next is disabled here.
+#include "app/widgets/limitedtextedit.h"
 #include "app/wizard/wizardpage.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace tarnik {
@@ -16,7 +16,7 @@ class AcquaintancePage : public WizardPage {
 public:
     explicit AcquaintancePage(PageContext& ctx, QWidget* parent = nullptr);
 
-    QPlainTextEdit* Osoby() const { return osoby_; }
+    LimitedTextEdit* Osoby() const { return osoby_; }
     QPushButton* addFromListButton() const { return addFromList_; }
     QLabel* addFromListNote() const { return note_; }
     // "Drukuj Ocenę": does what the menu item "Drukuj" does, once printing is part of the
@@ -30,7 +30,7 @@ protected:
 private:
     void addWorkers();
 
-    QPlainTextEdit* osoby_ = nullptr;
+    LimitedTextEdit* osoby_ = nullptr;
     QPushButton* addFromList_ = nullptr;
     QLabel* note_ = nullptr;
     QPushButton* print_ = nullptr;

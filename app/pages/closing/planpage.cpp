@@ -50,6 +50,8 @@ PlanPage::PlanPage(PageContext& ctx, QWidget* parent)
     grid_->records().setFixedRow(0, header);
     grid_->setWordwrap(ww_wordwrap);
     grid_->setSelectEditText(false);
+    // The file keeps each cell up to its stored length.
+    grid_->setMaxEditLength(int(kStoredTextLength));
     grid_->setAutoEditNextCell(true);
     grid_->setNextCellEdit(nc_rightdown);
     grid_->setAfterLastCellEdit(lc_newcolrow);

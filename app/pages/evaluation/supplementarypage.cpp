@@ -9,8 +9,8 @@
 
 #include "app/document/document.h"
 #include "app/help/helpcontext.h"
-#include "app/widgets/compacttextedit.h"
 #include "app/widgets/fieldspinbox.h"
+#include "app/widgets/limitedtextedit.h"
 #include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "app/wizard/wizard.h"
@@ -154,7 +154,7 @@ SupplementaryPage::SupplementaryPage(PageContext& ctx, QWidget* parent)
     eg->setHorizontalSpacing(12);
     eg->setVerticalSpacing(6);
     FieldSpinBox* se1007 = field(1007, kIntMin, kIntMax, expert, kHelpExpert);
-    memo1_ = new CompactTextEdit(3, expert);
+    memo1_ = new LimitedTextEdit(int(kStoredTextLength), 3, expert);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setTabChangesFocus(true);
     setHelpContext(memo1_, kHelpJustification);

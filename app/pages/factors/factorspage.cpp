@@ -122,6 +122,7 @@ FactorsPage::FactorsPage(PageContext& ctx, QWidget* parent)
     auto* al = new QGridLayout(addBox);
     newFactor_ = new QLineEdit(addBox);
     newFactor_->setObjectName(QStringLiteral("Ed501"));
+    newFactor_->setMaxLength(int(kStoredTextLength));
     setHelpContext(newFactor_, 8520);
     auto* newLabel = new QLabel(QStringLiteral("&Nowy czynnik:"), addBox);
     newLabel->setBuddy(newFactor_);

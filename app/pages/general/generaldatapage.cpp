@@ -16,6 +16,7 @@
 #include "app/pages/general/personlistbox.h"
 #include "app/widgets/dateedit.h"
 #include "app/widgets/fieldspinbox.h"
+#include "app/widgets/limitedtextedit.h"
 #include "app/widgets/pagewidgets.h"
 #include "app/widgets/widgetbinding.h"
 #include "app/wizard/pickerservice.h"
@@ -31,23 +32,27 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     auto* ig = new QGridLayout(ident);
     ig->setContentsMargins(6, 6, 6, 6);
     ig->setVerticalSpacing(4);
-    zaklad_ = new QPlainTextEdit(ident);
+    zaklad_ = new LimitedTextEdit(int(kStoredTextLength), 3, ident);
     zaklad_->setObjectName(QStringLiteral("EdtZaklad"));
     zaklad_->setTabChangesFocus(true);
     zaklad_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     const int lineHeight = zaklad_->fontMetrics().lineSpacing();
-    zaklad_->setFixedHeight(lineHeight * 3 + 10);
+    // Three lines of text and the counter under them.
+    zaklad_->setFixedHeight(lineHeight * 3 + 10 + zaklad_->counter()->sizeHint().height());
     insertEstablishment_ = new QPushButton(QStringLiteral("Wstaw z l&isty"), ident);
     insertEstablishment_->setObjectName(QStringLiteral("BtnWstawZaklad"));
     insertEstablishment_->setAutoDefault(false);
     regon_ = new QLineEdit(ident);
+    regon_->setMaxLength(int(kStoredTextLength));
     regon_->setObjectName(QStringLiteral("EdtRegon"));
     nr_ = new FieldSpinBox(ident);
     nr_->setObjectName(QStringLiteral("EdtNr"));
     nr_->setRange(1, 999);
     stanowisko_ = new QLineEdit(ident);
+    stanowisko_->setMaxLength(int(kStoredTextLength));
     stanowisko_->setObjectName(QStringLiteral("EdtStanowisko"));
     kstan_ = new QLineEdit(ident);
+    kstan_->setMaxLength(int(kStoredTextLength));
     kstan_->setObjectName(QStringLiteral("EdtKStan"));
     lstan_ = new FieldSpinBox(ident);
     lstan_->setObjectName(QStringLiteral("EdtLStan"));
@@ -80,6 +85,7 @@ GeneralDataPage::GeneralDataPage(PageContext& ctx, QWidget* parent)
     date_->setObjectName(QStringLiteral("DTPOcena"));
     date_->setMinimumDate(QDate(1900, 1, 1));
     jednostka_ = new QLineEdit(unit);
+    jednostka_->setMaxLength(int(kStoredTextLength));
     jednostka_->setObjectName(QStringLiteral("EdtJednostka"));
     ug->addWidget(buddyCaption(QStringLiteral("Data oc&eny:"), date_, unit), 0, 0);
     ug->addWidget(date_, 0, 1);
@@ -256,7 +262,8 @@ void GeneralDataPage::pageShown(PageReason) {
 }
 
 void GeneralDataPage::setEstablishment(const QString& name, const QString& regon) {
-    zaklad_->setPlainText(name);
+    // A name longer than the file keeps is cut with a message, not silently on saving.
+    zaklad_->replaceWithinLimit(name);
     regon_->setText(regon);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Page 0, "Dane ogólne": the establishment, the station, the date and the assessing unit, the
 // persons responsible for safety on the station and the members of the assessing commission.
+#include "app/widgets/limitedtextedit.h"
 #include "app/wizard/wizardpage.h"
 
 class QDateEdit;
@@ -40,7 +41,7 @@ protected:
 private:
     void establishmentChanged();
 
-    QPlainTextEdit* zaklad_ = nullptr;
+    LimitedTextEdit* zaklad_ = nullptr;
     QLineEdit* regon_ = nullptr;
     QSpinBox* nr_ = nullptr;
     QLineEdit* stanowisko_ = nullptr;

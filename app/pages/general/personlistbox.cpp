@@ -80,6 +80,8 @@ PersonListBox::PersonListBox(const QString& title,
     const QString captions[3] = {QStringLiteral("Imię:"), QStringLiteral("Nazwisko:"),
                                  QStringLiteral("Stanowisko:")};
     QLineEdit* edits[3] = {firstName_, surname_, position_};
+    for (QLineEdit* e : edits)
+        e->setMaxLength(int(kStoredTextLength));
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(captions[i], this);
         label->setBuddy(edits[i]);

@@ -53,6 +53,7 @@ StationPage::StationPage(PageContext& ctx, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QStringLiteral("Ed%1").arg(201 + i));
+        e->setMaxLength(int(kStoredTextLength));
         setHelpContext(e, 5500);
         auto* l = new QLabel(editCaptions[i], this);
         l->setBuddy(e);

@@ -48,6 +48,8 @@ WorkerForm::WorkerForm(const Assessment& assessment, QWidget* parent)
     surname_->setObjectName(QStringLiteral("Ed402"));
     position_ = new QLineEdit(this);
     position_->setObjectName(QStringLiteral("Ed403"));
+    for (QLineEdit* e : {firstName_, surname_, position_})
+        e->setMaxLength(int(kStoredTextLength));
     setHelpContext(firstName_, 7720);
     setHelpContext(surname_, 7730);
     setHelpContext(position_, 7750);

@@ -107,6 +107,10 @@ public:
     void setSelectEditText(bool on) { editing_.selectEditText = on; }
     bool EditMultiline() const { return editing_.editMultiline; }
     void setEditMultiline(bool on) { editing_.editMultiline = on; }
+    // Typing in a cell stops at this length and a paste is cut to it, with a message; 0 (the
+    // default) sets no limit. A line break counts two, as the file stores it.
+    int MaxEditLength() const { return editing_.maxEditLength; }
+    void setMaxEditLength(int n) { editing_.maxEditLength = n; }
     bool AutoEditNextCell() const { return editing_.autoEditNextCell; }
     void setAutoEditNextCell(bool on) { editing_.autoEditNextCell = on; }
     NextCellDirection NextCellEdit() const { return editing_.nextCellEdit; }

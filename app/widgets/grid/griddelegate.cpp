@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 
 #include "app/widgets/grid/alignedgrid.h"
 #include "app/widgets/grid/gridmodel.h"
+#include "app/widgets/limitedtextedit.h"
 
 namespace tarnik {
 
@@ -59,6 +61,11 @@ GridCellEditor::GridCellEditor(TAlignedGrid* grid, bool multiline, QWidget* pare
 }
 
 void GridCellEditor::keyPressEvent(QKeyEvent* e) {
+    if (maxLength_ > 0 && keyPassesLimit(this, e, maxLength_)) {
+        QApplication::beep();
+        e->accept();
+        return;
+    }
     if (!multiline_ && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) &&
         !(e->modifiers() & Qt::ShiftModifier)) {
         // Within a wrapped text the caret moves between its lines; at the first or last line
@@ -77,6 +84,21 @@ void GridCellEditor::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QPlainTextEdit::keyPressEvent(e);
+}
+
+void GridCellEditor::inputMethodEvent(QInputMethodEvent* e) {
+    if (maxLength_ > 0) inputMethodWithinLimit(this, e, maxLength_);
+    QPlainTextEdit::inputMethodEvent(e);
+}
+
+void GridCellEditor::insertFromMimeData(const QMimeData* source) {
+    if (maxLength_ <= 0) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    if (!source || !source->hasText()) return;
+    insertWithinLimit(this, source->text(), maxLength_, PasteCut::Characters);
+    ensureCursorVisible();
 }
 
 void GridCellEditor::contextMenuEvent(QContextMenuEvent* e) {
@@ -122,6 +144,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex& index) const {
     auto* editor = new GridCellEditor(grid_, grid_->EditMultiline(), parent);
+    editor->setMaxLength(grid_->MaxEditLength());
     const GridTableModel* m = grid_->gridModel();
     const CellLook look = grid_->look(m->gridCol(index), m->gridRow(index), false);
     editor->setFont(look.font);
@@ -200,6 +223,10 @@ bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (editor->multiline() && !(k->modifiers() & Qt::ControlModifier)) {
+                if (editor->maxLength() > 0 && keyPassesLimit(editor, k, editor->maxLength())) {
+                    QApplication::beep();
+                    return true;
+                }
                 // A line break: the editor takes Enter (Shift+Enter would give a different
                 // kind of break in a text box).
                 editor->textCursor().insertText(QStringLiteral("\n"));

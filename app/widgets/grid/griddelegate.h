@@ -18,14 +18,20 @@ class GridCellEditor : public QPlainTextEdit {
 public:
     GridCellEditor(TAlignedGrid* grid, bool multiline, QWidget* parent);
     bool multiline() const { return multiline_; }
+    // The longest text the editor takes; 0: no limit.
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int n) { maxLength_ = n; }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void insertFromMimeData(const QMimeData* source) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     TAlignedGrid* grid_;
     bool multiline_;
+    int maxLength_ = 0;
 };
 
 class GridDelegate : public QStyledItemDelegate {

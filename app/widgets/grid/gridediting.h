@@ -33,6 +33,8 @@ public:
     // What the grid's settings say.
     bool selectEditText = true;
     bool editMultiline = false;
+    // The longest text the in-place editor takes (its stored length); 0: no limit.
+    int maxEditLength = 0;
     bool autoEditNextCell = false;
     NextCellDirection nextCellEdit = nc_rightdown;
     NextCellDirection nextCellTab = nc_rightdown;

@@ -1,6 +1,7 @@
 #include "core/rules/plan/plan.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/base/collation.h"
 #include "core/base/text.h"
@@ -59,17 +60,46 @@ std::vector<std::string> textLines(const std::string& text) {
 }
 
 std::string addWorkersToAcquaintanceList(const std::string& osoby, const WorkerList& workers) {
+    return addWorkersToAcquaintanceList(osoby, workers, std::numeric_limits<std::size_t>::max())
+        .text;
+}
+
+AcquaintanceAddition addWorkersToAcquaintanceList(const std::string& osoby,
+                                                  const WorkerList& workers, std::size_t limit) {
     const PolishLess less{CaseMode::Insensitive};
     std::vector<std::string> lines = textLines(osoby);
     std::stable_sort(lines.begin(), lines.end(), less);
+    // The length of the lines joined by CR LF.
+    std::size_t length = 0;
+    for (const std::string& line : lines)
+        length += utf8Length(line);
+    if (lines.size() > 1) length += 2 * (lines.size() - 1);
+    AcquaintanceAddition result;
     for (std::size_t i = 0; i < workers.size(); ++i) {
         std::string line = workers[i].Ed401 + " " + workers[i].Ed402;
         // Lines equal but for letter case compare equal in this order.
         const auto [first, last] = std::equal_range(lines.begin(), lines.end(), line, less);
         if (first != last) continue;
+        const std::size_t added = utf8Length(line) + (lines.empty() ? 0 : 2);
+        if (added > limit || length > limit - added) {
+            ++result.leftOut;
+            continue;
+        }
+        length += added;
         lines.insert(last, std::move(line));
     }
-    return joinCrLf(lines);
+    result.text = joinCrLf(lines);
+    return result;
+}
+
+std::size_t wholeLinesThatFit(const std::vector<std::string>& lines, std::size_t room) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t added = utf8Length(lines[i]) + (i == 0 ? 0 : 2);
+        if (added > room || length > room - added) return i;
+        length += added;
+    }
+    return lines.size();
 }
 
 std::string cleanAcquaintanceList(const std::string& osoby) {

@@ -33,6 +33,21 @@ std::vector<std::string> textLines(const std::string& text);
 // twice, empty lines stay and sort first. The lines are joined by CR LF.
 std::string addWorkersToAcquaintanceList(const std::string& osoby, const WorkerList& workers);
 
+// The same within a length the list may not pass (its characters, each CR LF counting two):
+// the workers' lines, in the register's order, are added as long as the whole list stays within
+// `limit`; a line that would pass it is left out whole, and a shorter one after it may still
+// fit. `leftOut` counts the workers not added for want of room.
+struct AcquaintanceAddition {
+    std::string text;
+    std::size_t leftOut = 0;
+};
+AcquaintanceAddition addWorkersToAcquaintanceList(const std::string& osoby,
+                                                  const WorkerList& workers, std::size_t limit);
+
+// How many of the leading lines, joined by CR LF, fit in `room` characters (a line break counts
+// two): a list is cut only between whole lines, never inside a name.
+std::size_t wholeLinesThatFit(const std::vector<std::string>& lines, std::size_t room);
+
 // Before the list is printed: every line trimmed of blanks, and lines then empty dropped.
 std::string cleanAcquaintanceList(const std::string& osoby);
 
