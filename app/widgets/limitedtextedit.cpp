@@ -98,16 +98,13 @@ void insertWithinLimit(QPlainTextEdit* edit, const QString& text, int limit, Pas
         qsizetype leftOut = 0;
         for (qsizetype i = n; i < lines.size(); ++i)
             if (!lines.at(i).trimmed().isEmpty()) ++leftOut;
-        note = QStringLiteral("Nie zmieściło się %1 osób z listy: tekst może mieć najwyżej %2 "
-                              "znaków.")
-                   .arg(leftOut)
-                   .arg(limit);
+        note =
+            QString::fromStdString(namesLeftOutMessage(std::size_t(leftOut), std::size_t(limit)));
     } else {
         fitting = leadingCharacters(whole, room);
-        note = QStringLiteral("Nie zmieściło się %1 znaków %2: tekst może mieć najwyżej %3 znaków.")
-                   .arg(length - storedTextLength(fitting))
-                   .arg(what)
-                   .arg(limit);
+        note = QString::fromStdString(
+            charactersLeftOutMessage(std::size_t(length - storedTextLength(fitting)),
+                                     what.toStdString(), std::size_t(limit)));
     }
     if (!fitting.isEmpty() || edit->textCursor().hasSelection()) edit->insertPlainText(fitting);
     showMessage(edit->window(), kTitleWarning, note);

@@ -189,7 +189,7 @@ private slots:
                  QString(240, QLatin1Char('o')) + QStringLiteral("\nJan Kowalski"));
         QCOMPARE(prompts->messages().size(), 1);
         QCOMPARE(prompts->messages().first().text,
-                 QStringLiteral("Nie zmieściło się 1 osób z listy: tekst może mieć najwyżej 255 "
+                 QStringLiteral("Nie zmieściła się 1 osoba z listy: tekst może mieć najwyżej 255 "
                                 "znaków."));
     }
 
@@ -217,7 +217,7 @@ private slots:
         QCOMPARE(prompts->messages().size(), 1);
         QCOMPARE(prompts->messages().first().title, QStringLiteral("Uwaga"));
         QCOMPARE(prompts->messages().first().text,
-                 QStringLiteral("Nie zmieściło się 1 znaków wklejonego tekstu: tekst może mieć "
+                 QStringLiteral("Nie zmieścił się 1 znak wklejonego tekstu: tekst może mieć "
                                 "najwyżej 255 znaków."));
         grid->commitPendingEdit();
         QCOMPARE(a().Plan[0][0], std::string(253, 'p') + "xy");

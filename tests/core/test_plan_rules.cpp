@@ -173,3 +173,25 @@ TEST(AcquaintanceList, PrintingTrimsLinesAndDropsEmptyOnes) {
               "Jan Nowak\r\nAnna Lis");
     EXPECT_EQ(cleanAcquaintanceList(" \r\n "), "");
 }
+
+// The message counts in the forms Polish gives each number, the verb agreeing.
+TEST(LeftOutMessages, VerbAndNounFollowTheNumber) {
+    EXPECT_EQ(namesLeftOutMessage(1, 255),
+              "Nie zmieściła się 1 osoba z listy: tekst może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(namesLeftOutMessage(4, 255),
+              "Nie zmieściły się 4 osoby z listy: tekst może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(namesLeftOutMessage(5, 255),
+              "Nie zmieściło się 5 osób z listy: tekst może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(namesLeftOutMessage(12, 255),
+              "Nie zmieściło się 12 osób z listy: tekst może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(namesLeftOutMessage(22, 255),
+              "Nie zmieściły się 22 osoby z listy: tekst może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(charactersLeftOutMessage(1, "wklejonego tekstu", 255),
+              "Nie zmieścił się 1 znak wklejonego tekstu: tekst może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(
+        charactersLeftOutMessage(14, "wklejonego tekstu", 255),
+        "Nie zmieściło się 14 znaków wklejonego tekstu: tekst może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(
+        charactersLeftOutMessage(104, "wklejonego tekstu", 255),
+        "Nie zmieściły się 104 znaki wklejonego tekstu: tekst może mieć najwyżej 255 znaków.");
+}

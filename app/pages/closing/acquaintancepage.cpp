@@ -91,10 +91,8 @@ void AcquaintancePage::addWorkers() {
     if (merged.text != model().Osoby) osoby_->setPlainText(modelTextToEditor(merged.text));
     if (merged.leftOut > 0)
         showMessage(window(), kTitleWarning,
-                    QStringLiteral("Nie zmieściło się %1 osób z listy: tekst może mieć najwyżej "
-                                   "%2 znaków.")
-                        .arg(merged.leftOut)
-                        .arg(kStoredTextLength));
+                    QString::fromStdString(namesLeftOutMessage(std::size_t(merged.leftOut),
+                                                               std::size_t(kStoredTextLength))));
 }
 
 } // namespace tarnik

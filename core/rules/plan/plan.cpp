@@ -111,4 +111,35 @@ std::string cleanAcquaintanceList(const std::string& osoby) {
     return joinCrLf(kept);
 }
 
+namespace {
+
+enum class CountForm { One, Few, Many };
+
+// 1 → One; 2-4, 22-24, 32-34 ... (but not 12-14) → Few; everything else → Many.
+CountForm countForm(std::size_t n) {
+    if (n == 1) return CountForm::One;
+    const std::size_t tens = n % 100;
+    const std::size_t units = n % 10;
+    if (units >= 2 && units <= 4 && (tens < 12 || tens > 14)) return CountForm::Few;
+    return CountForm::Many;
+}
+
+} // namespace
+
+std::string namesLeftOutMessage(std::size_t count, std::size_t limit) {
+    static constexpr const char* kVerb[] = {"zmieściła", "zmieściły", "zmieściło"};
+    static constexpr const char* kNoun[] = {"osoba", "osoby", "osób"};
+    const auto f = static_cast<std::size_t>(countForm(count));
+    return std::string("Nie ") + kVerb[f] + " się " + std::to_string(count) + " " + kNoun[f] +
+           " z listy: tekst może mieć najwyżej " + std::to_string(limit) + " znaków.";
+}
+
+std::string charactersLeftOutMessage(std::size_t count, std::string_view what, std::size_t limit) {
+    static constexpr const char* kVerb[] = {"zmieścił", "zmieściły", "zmieściło"};
+    static constexpr const char* kNoun[] = {"znak", "znaki", "znaków"};
+    const auto f = static_cast<std::size_t>(countForm(count));
+    return std::string("Nie ") + kVerb[f] + " się " + std::to_string(count) + " " + kNoun[f] + " " +
+           std::string(what) + ": tekst może mieć najwyżej " + std::to_string(limit) + " znaków.";
+}
+
 } // namespace tarnik

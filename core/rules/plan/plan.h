@@ -3,6 +3,7 @@
 // and the list of persons acquainted with the result ("Lista osób zapoznanych z wynikami oceny
 // ryzyka zawodowego"). The pages and the report apply them to the assessment's Plan and Osoby.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/model/assessment.h"
@@ -47,6 +48,13 @@ AcquaintanceAddition addWorkersToAcquaintanceList(const std::string& osoby,
 // How many of the leading lines, joined by CR LF, fit in `room` characters (a line break counts
 // two): a list is cut only between whole lines, never inside a name.
 std::size_t wholeLinesThatFit(const std::vector<std::string>& lines, std::size_t room);
+
+// What the user is told when `count` names of a list (or `count` characters of `what`, such as
+// "wklejonego tekstu") did not fit a text of at most `limit` characters, with the verb and the
+// noun in the form Polish gives the number: "Nie zmieściła się 1 osoba", "... 2 osoby", "... 5
+// osób"; "Nie zmieścił się 1 znak", "... 3 znaki", "... 12 znaków".
+std::string namesLeftOutMessage(std::size_t count, std::size_t limit);
+std::string charactersLeftOutMessage(std::size_t count, std::string_view what, std::size_t limit);
 
 // Before the list is printed: every line trimmed of blanks, and lines then empty dropped.
 std::string cleanAcquaintanceList(const std::string& osoby);
