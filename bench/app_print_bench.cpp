@@ -199,10 +199,10 @@ int main(int argc, char* argv[]) {
         QElapsedTimer t;
         t.start();
         pages[0] = printWithModel(content, dir.filePath(QStringLiteral("model.pdf")));
-        best[0] = std::min(best[0], t.nsecsElapsed() / 1e9);
+        best[0] = std::min(best[0], static_cast<double>(t.nsecsElapsed()) / 1e9);
         t.restart();
         pages[1] = printBare(content, dir.filePath(QStringLiteral("bare.pdf")));
-        best[1] = std::min(best[1], t.nsecsElapsed() / 1e9);
+        best[1] = std::min(best[1], static_cast<double>(t.nsecsElapsed()) / 1e9);
     }
     const double ratio = best[0] / best[1];
     std::printf("  layout model + print : %7.3f s  (%d pages, %lld kB)\n", best[0], pages[0],

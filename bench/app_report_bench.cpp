@@ -145,7 +145,7 @@ double timeProgram(const QString& trk, const QString& pdf, const QString& config
                          process.readAllStandardError().constData());
             return -1;
         }
-        best = std::min(best, t.nsecsElapsed() / 1e9);
+        best = std::min(best, static_cast<double>(t.nsecsElapsed()) / 1e9);
     }
     return best;
 }
@@ -156,7 +156,7 @@ double timeFloor(const std::vector<DrawOp>& ops, const QString& pdf) {
         QElapsedTimer t;
         t.start();
         drawStraight(ops, pdf);
-        best = std::min(best, t.nsecsElapsed() / 1e9);
+        best = std::min(best, static_cast<double>(t.nsecsElapsed()) / 1e9);
     }
     return best;
 }

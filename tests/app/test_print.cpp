@@ -20,6 +20,7 @@
 #include "app/document/document.h"
 #include "app/pages/evaluation/hazardcardpage.h"
 #include "app/pages/evaluation/risklevelpage.h"
+#include "app/platform/pathutil.h"
 #include "app/print/pagerangedialog.h"
 #include "app/print/printcommand.h"
 #include "app/print/printprogress.h"
