@@ -278,6 +278,24 @@ private slots:
         QCOMPARE(bar->value(), position);
     }
 
+    // A typed question stops at the length the file keeps: 255 characters go in whole, the
+    // 256th is refused while typing, so nothing is cut on saving.
+    void aTypedQuestionStopsAtItsStoredLength() {
+        start(3);
+        QLineEdit* edit = page()->newQuestionEdit();
+        edit->setFocus();
+        const QString words = QStringLiteral("Czy drogi ewakuacyjne sa wolne? ");
+        QString typed;
+        while (typed.size() < 300)
+            typed += words;
+        QTest::keyClicks(edit, typed.left(300));
+        QCOMPARE(edit->text().size(), 255);
+        QCOMPARE(edit->text(), typed.left(255));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(page()->checklistModel()->rowCount(), 4);
+        QCOMPARE(QString::fromStdString(questions()[3].text), typed.left(255).trimmed());
+    }
+
     // Questions past the two hundredth are answered, saved and opened like the others.
     void everyQuestionIsSavedWithItsAnswer() {
         start(500);

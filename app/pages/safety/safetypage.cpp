@@ -43,6 +43,8 @@ SafetyPage::SafetyPage(PageContext& ctx, QWidget* parent)
 
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("Edit1"));
+    // The file keeps a question to its stored length: typing stops there.
+    edit_->setMaxLength(int(kStoredTextLength));
     const QString hint =
         QStringLiteral("Wpisz pytanie, którego nie ma na liście i wciśnij przycisk \"Dodaj\".");
     edit_->setToolTip(hint);
