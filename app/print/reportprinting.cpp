@@ -23,13 +23,6 @@ bool PdfWriterCanvas::startSheet() {
     return writer_.newPage();
 }
 
-ChartProportions laidOutProportions(const QWidget* chart) {
-    // A widget that was never shown has not been laid out: its size says nothing.
-    if (!chart || !chart->testAttribute(Qt::WA_WState_Polished)) return kChartDesignSize;
-    const ChartProportions p{chart->width(), chart->height()};
-    return p.valid() ? p : kChartDesignSize;
-}
-
 PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
     PdfReport out;
     QBuffer buffer(&out.bytes);

@@ -25,10 +25,6 @@ private:
     QPdfWriter& writer_;
 };
 
-// The proportions of a chart widget as it is laid out on screen; the design size when there is
-// no chart or it was never shown.
-ChartProportions laidOutProportions(const QWidget* chart);
-
 // The report laid out and printed into PDF bytes (A4, 600 dpi). `result.ok` is false when the
 // PDF could not be produced.
 struct PdfReport {

@@ -38,4 +38,21 @@ void ChartWidget::paintEvent(QPaintEvent*) {
     paintChart(p, QRectF(rect()), model_ ? model_->data() : ChartData{});
 }
 
+void ChartWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit laidOut(laidOutProportions(this));
+}
+
+void ChartWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    emit laidOut(laidOutProportions(this));
+}
+
+ChartProportions laidOutProportions(const QWidget* chart) {
+    // A widget that was never shown has not been laid out: its size says nothing.
+    if (!chart || !chart->testAttribute(Qt::WA_WState_Polished)) return kChartDesignSize;
+    const ChartProportions p{chart->width(), chart->height()};
+    return p.valid() ? p : kChartDesignSize;
+}
+
 } // namespace tarnik

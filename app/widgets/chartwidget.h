@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/evaluation/chart.h"
+#include "core/report/report.h"
 
 namespace tarnik {
 
@@ -20,11 +21,22 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    // The chart was shown or resized on screen: the proportions it is laid out in now, which the
+    // printed picture keeps.
+    void laidOut(ChartProportions proportions);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     ChartModel* model_ = nullptr;
 };
+
+// The proportions of a chart widget as it is laid out on screen; the design size when there is
+// no chart or it was never shown.
+ChartProportions laidOutProportions(const QWidget* chart);
 
 } // namespace tarnik

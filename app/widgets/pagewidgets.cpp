@@ -1,37 +1,11 @@
 #include "app/widgets/pagewidgets.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFontMetrics>
-#include <utility>
 
-#include "app/print/reportprinting.h"
 #include "app/widgets/fieldspinbox.h"
 
 namespace tarnik {
-
-namespace {
-
-// Watches a chart for the moments its size on screen is settled: shown, or resized.
-class LaidOutSizeWatch : public QObject {
-public:
-    LaidOutSizeWatch(QWidget* chart, std::function<void(ChartProportions)> publish)
-        : QObject(chart), publish_(std::move(publish)) {
-        chart->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
-            publish_(laidOutProportions(static_cast<QWidget*>(watched)));
-        return false;
-    }
-
-private:
-    std::function<void(ChartProportions)> publish_;
-};
-
-} // namespace
 
 QLabel* captionLabel(const QString& text, QWidget* parent, bool wrap) {
     auto* l = new QLabel(parent);
@@ -72,10 +46,6 @@ void setBold(QWidget* w, bool bold) {
     QFont f = w->font();
     f.setBold(bold);
     w->setFont(f);
-}
-
-void publishLaidOutSize(QWidget* chart, std::function<void(ChartProportions)> publish) {
-    new LaidOutSizeWatch(chart, std::move(publish));
 }
 
 void dropFocus(QWidget* page) {

@@ -1,14 +1,11 @@
 #pragma once
 // Small building blocks shared by the pages: captions that show their text exactly as written
-// (blanks included), the boxes that show a computed value, a number field bound to its place in
-// the assessment, and the publishing of a chart's laid-out size for the report.
+// (blanks included), the boxes that show a computed value, and a number field bound to its place
+// in the assessment.
 #include <QFrame>
 #include <QLabel>
 #include <QString>
-#include <functional>
 #include <string>
-
-#include "core/report/report.h"
 
 namespace tarnik {
 
@@ -34,10 +31,6 @@ inline QString qs(const std::string& text) {
 
 // Makes a label's text bold.
 void setBold(QWidget* w, bool bold = true);
-
-// Hands `publish` the proportions of `chart` whenever it is shown or resized on screen, so that
-// the printed picture keeps the proportions the user last saw.
-void publishLaidOutSize(QWidget* chart, std::function<void(ChartProportions)> publish);
 
 // Takes the keyboard focus away from a control of `page`, if one has it. A page whose document
 // is being replaced calls it with its change handlers quiet, so that a field left half-typed

@@ -144,7 +144,7 @@ HazardCardPage::HazardCardPage(PageContext& ctx, QWidget* parent)
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setAccessibleName(QStringLiteral("Wykres wskaźników narażenia"));
     chart_->setModel(&document().evaluation().Chart1);
-    publishLaidOutSize(chart_, [&print = ctx.print](ChartProportions p) {
+    connect(chart_, &ChartWidget::laidOut, this, [&print = ctx.print](ChartProportions p) {
         print.chartLaidOut(ReportChart::HazardCard, p);
     });
 

@@ -154,7 +154,7 @@ RiskLevelPage::RiskLevelPage(PageContext& ctx, QWidget* parent)
     // The legend of the ten values stands beside the chart (Memo5): the chart has none.
     document().evaluation().Chart2.setLegendWidth(0);
     chart_->setModel(&document().evaluation().Chart2);
-    publishLaidOutSize(chart_, [&print = ctx.print](ChartProportions p) {
+    connect(chart_, &ChartWidget::laidOut, this, [&print = ctx.print](ChartProportions p) {
         print.chartLaidOut(ReportChart::RiskLevel, p);
     });
     QStringList legendLines;
