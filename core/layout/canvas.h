@@ -93,7 +93,8 @@ public:
 
     // Text output in the current font, UTF-8, lines separated by CR LF (or a lone CR or LF).
     // With kTextWordBreak a line breaks at the last blank that fits the rectangle's width; a word
-    // longer than the line is not broken; line breaks in the text always break. Without
+    // longer than the line is cut at its end; line breaks in the text always break, also one at
+    // the very end of the text (breakLines in textlayout.h has the whole rule). Without
     // kTextCalcRect the text is drawn into r, aligned by the flags (and clipped to its width);
     // with it nothing is drawn, r.bottom is set below the last line and r.right to the widest
     // line. Returns the height of the text (0 for an empty text).

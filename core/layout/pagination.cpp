@@ -1,7 +1,35 @@
 // The document's pages: page breaking, the running header, and printing a range of pages.
 #include "core/layout/pagination.h"
 
+#include <vector>
+
+#include "core/layout/polishletters.h"
+
 namespace tarnik {
+
+namespace {
+
+constexpr Rect kHeaderInner{5, 25, 5, 25};
+constexpr std::string_view kEllipsis = "…";
+
+std::string withPageNumber(std::string text, int pageNumber) {
+    const std::string number = std::to_string(pageNumber);
+    for (std::size_t at = text.find("&p"); at != std::string::npos;
+         at = text.find("&p", at + number.size()))
+        text.replace(at, 2, number);
+    return text;
+}
+
+// Where the characters of a UTF-8 text end.
+std::vector<std::size_t> characterEnds(std::string_view text) {
+    std::vector<std::size_t> ends;
+    for (std::size_t i = 1; i <= text.size(); ++i)
+        if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            ends.push_back(i);
+    return ends;
+}
+
+} // namespace
 
 TItem& TPage::Add(std::unique_ptr<TItem> item) {
     items.push_back(std::move(item));
@@ -43,19 +71,14 @@ void TDoc::NewPage() {
     usedHeight = 0;
     pageHasItems_ = false;
     if (!(pageCount == 1 && noHeaderOnFirstPage)) {
-        std::string header = headerText;
-        const std::string number = std::to_string(pageCount);
-        for (std::size_t at = header.find("&p"); at != std::string::npos;
-             at = header.find("&p", at + number.size()))
-            header.replace(at, 2, number);
         const auto headerLine = [&](std::string lineText) {
             auto item = std::make_unique<TTextItem>(*this);
             item->Setup(std::move(lineText), "Z_Header", usableWidth);
-            item->inner = Rect{5, 25, 5, 25};
+            item->inner = kHeaderInner;
             usedHeight += item->Height();
             page->Add(std::move(item));
         };
-        headerLine(std::move(header));
+        headerLine(HeaderLine(pageCount));
         auto rule = std::make_unique<TRct>(*this);
         rule->width = usableWidth;
         rule->height = 1;
@@ -64,6 +87,54 @@ void TDoc::NewPage() {
         headerLine(" ");
     }
     pages.push_back(std::move(page));
+}
+
+std::string TDoc::HeaderLine(int pageNumber) const {
+    std::string full = withPageNumber(headerText, pageNumber);
+    if (!printPolishLetters) full = StripPolishLetters(full);
+    const TStyle* style = styles ? styles->Find("Z_Header") : nullptr;
+    if (!style) return full;
+    const int room = usableWidth - kHeaderInner.left - kHeaderInner.right;
+    canvas_.setFont(style->font);
+    const auto fits = [&](std::string_view text) {
+        Rect r{0, 0, room, 0};
+        canvas_.drawText(text, r, kTextCalcRect);
+        return r.width() <= room;
+    };
+    if (fits(full)) return full;
+
+    // Too wide: what stands before the page number ("station,   strona &p": the station) is
+    // shortened and ends in "…", so that the page number always shows.
+    const std::size_t pageAt = headerText.find("&p");
+    std::size_t keepFrom = headerText.size();
+    if (pageAt != std::string::npos) {
+        const std::size_t comma = headerText.rfind(',', pageAt);
+        keepFrom = comma == std::string::npos ? pageAt : comma;
+    }
+    std::string head = headerText.substr(0, keepFrom);
+    std::string tail = withPageNumber(headerText.substr(keepFrom), pageNumber);
+    if (!printPolishLetters) {
+        head = StripPolishLetters(head);
+        tail = StripPolishLetters(tail);
+    }
+    const auto shortened = [&](std::size_t length) {
+        std::string text = head.substr(0, length);
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        return text + std::string(kEllipsis) + tail;
+    };
+    const std::vector<std::size_t> ends = characterEnds(head);
+    // The most characters of the head that still fit; none when not even one does.
+    std::size_t lo = 0;
+    std::size_t hi = ends.size();
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo + 1) / 2;
+        if (fits(shortened(ends[mid - 1])))
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return shortened(lo == 0 ? 0 : ends[lo - 1]);
 }
 
 TItem& TDoc::AddItem(std::unique_ptr<TItem> item) {

@@ -57,6 +57,10 @@ public:
         AddItem(std::unique_ptr<TItem>(std::move(item)));
         return ref;
     }
+    // The running header of a page: headerText with the page number for "&p". A line too wide
+    // for the page keeps its end from the last comma before the page number (",   strona 7")
+    // and shortens what stands before it, ending it in "…".
+    std::string HeaderLine(int pageNumber) const;
     // A paragraph of the usable width in the named style.
     TTextItem& AddText(std::string text, std::string_view styleName);
     // Prints the pages of the range, a sheet each; the headers keep the whole document's page

@@ -7,6 +7,25 @@ namespace tarnik {
 
 namespace {
 
+// The length of the longest start of `word` that fits maxWidth, never less than its first
+// character (a UTF-8 sequence is never cut).
+std::size_t fittingPrefix(std::string_view word, int maxWidth, const TextMeasure& measure) {
+    std::vector<std::size_t> ends; // where each character ends
+    for (std::size_t i = 1; i <= word.size(); ++i)
+        if (i == word.size() || (static_cast<unsigned char>(word[i]) & 0xC0) != 0x80)
+            ends.push_back(i);
+    std::size_t lo = 0;
+    std::size_t hi = ends.size() - 1;
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo + 1) / 2;
+        if (measure.textWidth(word.substr(0, ends[mid])) <= maxWidth)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return ends[lo];
+}
+
 // Breaks one paragraph (no line breaks in it) into lines of at most maxWidth.
 void wrapParagraph(std::string_view para, int maxWidth, const TextMeasure& measure,
                    std::vector<TextLine>& lines) {
@@ -30,6 +49,15 @@ void wrapParagraph(std::string_view para, int maxWidth, const TextMeasure& measu
                 ++i;
             const int pieceW = measure.textWidth(para.substr(pieceStart, i - pieceStart));
             if (!ends.empty() && width + pieceW > maxWidth) break;
+            if (ends.empty() && pieceW > maxWidth) {
+                // A word wider than the whole line is cut where the line ends and goes on in
+                // the next line, so that none of it falls off the edge.
+                const std::size_t cut =
+                    start + fittingPrefix(para.substr(start, i - start), maxWidth, measure);
+                width = measure.textWidth(para.substr(start, cut - start));
+                ends.push_back(cut);
+                break;
+            }
             width += pieceW;
             ends.push_back(i);
         }
@@ -66,7 +94,11 @@ std::vector<TextLine> breakLines(std::string_view text, int maxWidth, bool wordW
             wrapParagraph(para, maxWidth, measure, lines);
         else
             lines.push_back({para, measure.textWidth(para)});
-        if (end < n) end += (text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1;
+        if (end < n) {
+            end += (text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1;
+            // A break at the very end still ends a line: an empty one follows it.
+            if (end == n) lines.push_back({text.substr(n), 0});
+        }
         pos = end;
     }
     return lines;

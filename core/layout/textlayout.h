@@ -28,10 +28,11 @@ struct TextLine {
 };
 
 // Splits the text into the lines it is printed in. CR LF, a lone CR and a lone LF each end a
-// line; a break at the very end adds no line, and an empty text has no lines. With wordWrap a
-// line ends at the last blank after which the line still fits maxWidth; the blanks at such a
-// break are dropped, the leading blanks of a paragraph are kept, and a word wider than the line
-// stands alone on its line, unbroken.
+// line, also at the very end of the text (so "name\r\n" is a line and an empty line: two lines
+// high); an empty text has no lines. With wordWrap a line ends at the last blank after which the
+// line still fits maxWidth; the blanks at such a break are dropped, the leading blanks of a
+// paragraph are kept, and a word wider than the line is cut at the line's end and goes on in the
+// next line (between characters, never inside one).
 std::vector<TextLine> breakLines(std::string_view text, int maxWidth, bool wordWrap,
                                  const TextMeasure& measure);
 

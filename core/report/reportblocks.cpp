@@ -37,16 +37,7 @@ void ReportBuilder::setUp() {
     d.headerText = a().EdtStanowisko + ",   strona &p";
     {
         // The running header as NewPage puts it on a page: its line, the rule and a blank line.
-        std::string first;
-        for (std::size_t i = 0; i < d.headerText.size(); ++i) {
-            if (d.headerText.compare(i, 2, "&p") == 0) {
-                first += '1';
-                ++i;
-            } else {
-                first += d.headerText[i];
-            }
-        }
-        for (const std::string& text : {first, std::string(" ")}) {
+        for (const std::string& text : {d.HeaderLine(1), std::string(" ")}) {
             auto line = textItem(text, "Z_Header");
             line->inner = Rect{5, 25, 5, 25};
             pageHeaderHeight_ += line->Height();
@@ -121,25 +112,56 @@ void ReportBuilder::addToHeading(std::unique_ptr<TItem> item) {
 }
 
 void ReportBuilder::place(std::unique_ptr<TItem> item) {
-    const int headingHeight = heading_ ? heading_->Height() : 0;
-    if (headingHeight + item->Height() > freshPageRoom()) {
+    // A continued table's headings come back on every page it goes on to.
+    const int above =
+        (heading_ ? heading_->Height() : 0) + (tableHeader_ ? tableHeader_()->Height() : 0);
+    if (above + item->Height() > freshPageRoom()) {
         placeInParts(std::move(item));
         return;
     }
     placeWhole(std::move(item));
 }
 
+int ReportBuilder::heightAbove() const {
+    int h = heading_ ? heading_->Height() : 0;
+    if (tableHeader_ && !heading_ && tableHeaderPage_ != doc().pages.size())
+        h += tableHeader_()->Height();
+    return h;
+}
+
 void ReportBuilder::placeWhole(std::unique_ptr<TItem> item) {
     if (heading_) {
         heading_->Add(std::move(item));
         doc().AddItem(std::move(heading_));
+        if (tableHeader_) tableHeaderPage_ = doc().pages.size();
         return;
+    }
+    if (tableHeader_) {
+        const int h = item->Height();
+        if (doc().usedHeight + h > doc().usableHeight && !pageIsFresh()) doc().NewPage();
+        if (tableHeaderPage_ != doc().pages.size()) {
+            auto group = std::make_unique<TGroup>(doc());
+            group->Add(tableHeader_());
+            group->Add(std::move(item));
+            doc().AddItem(std::move(group));
+            tableHeaderPage_ = doc().pages.size();
+            return;
+        }
     }
     doc().AddItem(std::move(item));
 }
 
 void ReportBuilder::flushHeading() {
     if (heading_) doc().AddItem(std::move(heading_));
+}
+
+void ReportBuilder::continueTable(std::function<std::unique_ptr<TTable>()> header) {
+    tableHeader_ = std::move(header);
+    tableHeaderPage_ = doc().pages.size();
+}
+
+void ReportBuilder::endContinuedTable() {
+    tableHeader_ = nullptr;
 }
 
 void ReportBuilder::placeLongTable(const TableShape& shape,

@@ -77,6 +77,13 @@ private:
     void place(std::unique_ptr<TItem> item);
     void placeWhole(std::unique_ptr<TItem> item);
     void flushHeading();
+    // A table whose rows are placed one by one: every page it goes on to begins with its column
+    // headings again. `header` makes a copy of the header rows; endContinuedTable ends it.
+    void continueTable(std::function<std::unique_ptr<TTable>()> header);
+    void endContinuedTable();
+    // What must stand above the next item on the current page: the waiting heading, and the
+    // repeated column headings of a continued table when this page does not have them yet.
+    int heightAbove() const;
 
     // ---- items taller than a page (reportsplit.cpp) -----------------------------------------
     // The room of a page that holds only its running header.
@@ -126,6 +133,8 @@ private:
     int W_ = 0;                // usable width
     int pageHeaderHeight_ = 0; // room the running header takes on a page
     std::unique_ptr<TGroup> heading_;
+    std::function<std::unique_ptr<TTable>()> tableHeader_; // of the continued table
+    std::size_t tableHeaderPage_ = 0; // the last page that shows its column headings
     std::vector<FactorToDescribe> lb601_;
 };
 

@@ -3,6 +3,7 @@
 // It holds the hazard level card with its chart, the safety checklist, accidents and the
 // supplementary card, the risk level, the indicator chart, the improvement plan and the
 // acquaintance list.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -19,10 +20,12 @@ const char* const kGroupColumns[] = {"ogólnych wymagań", "kobiet",
                                      "kobiet\r\nw ciąży\r\nlub\r\nw okresie\r\nkarmienia",
                                      "młodo-\r\ncianych"};
 
-// The height of a picture `width` wide in the proportions of the chart on screen.
-int pictureHeight(int width, ChartProportions on) {
+// The height of a picture `width` wide in the proportions of the chart on screen, at most
+// `room` (what a page leaves beside the texts that stay with the chart).
+int pictureHeight(int width, ChartProportions on, int room) {
     if (!on.valid()) on = kChartDesignSize;
-    return static_cast<int>(static_cast<std::int64_t>(width) * on.height / on.width);
+    const std::int64_t h = static_cast<std::int64_t>(width) * on.height / on.width;
+    return static_cast<int>(std::clamp<std::int64_t>(h, 1, std::max(1, room)));
 }
 
 std::string number(long long n) {
@@ -80,14 +83,17 @@ void ReportBuilder::hazardCard() {
                  {"\r\n" + number(e().totalExposureIndex), "CenterBold"}});
     place(std::move(total));
 
+    // The chart and the key to its bars stay on one page.
+    auto group = std::make_unique<TGroup>(doc());
     auto chart = std::make_unique<TChart>(doc(), &e().Chart1);
     chart->width = W_ * 2 / 3;
-    chart->height = pictureHeight(W_, in_.chart1);
     chart->fontFace = in_.chartFontFace;
-    place(std::move(chart));
-    paragraph("1 - mężczyźni\r\n2 - kobiety\r\n3 - kobiety w ciąży lub w okresie karmienia\r\n4 - "
-              "młodociani\r\n",
-              "Normal");
+    TChart& picture = group->Add(std::move(chart));
+    group->Add(textItem("1 - mężczyźni\r\n2 - kobiety\r\n3 - kobiety w ciąży lub w okresie "
+                        "karmienia\r\n4 - młodociani\r\n",
+                        "Normal"));
+    picture.height = pictureHeight(W_, in_.chart1, freshPageRoom() - group->Height());
+    place(std::move(group));
 }
 
 void ReportBuilder::checklist() {
@@ -190,12 +196,13 @@ void ReportBuilder::indicatorChart() {
     group->Add(textItem("Wykres wskaźników\r\n", "Header"));
     auto chart = std::make_unique<TChart>(doc(), &e().Chart2);
     chart->width = W_;
-    chart->height = pictureHeight(W_, in_.chart2);
     chart->fontFace = in_.chartFontFace;
-    group->Add(std::move(chart));
+    TChart& picture = group->Add(std::move(chart));
     group->Add(textItem(" ", "Header"));
     std::vector<std::string> legend(kRiskChartLegend.begin(), kRiskChartLegend.end());
     group->Add(textItem(joinCrLf(legend), "NormalMaly"));
+    // The heading, the chart and its legend fit one page, whatever shape the chart had on screen.
+    picture.height = pictureHeight(W_, in_.chart2, freshPageRoom() - group->Height());
     place(std::move(group));
 }
 
@@ -206,16 +213,21 @@ void ReportBuilder::improvementPlan() {
     if (a().Plan.size() == 1 && planRowEmpty(a().Plan.front())) return;
     doc().NewPage();
     beginHeading("Plan poprawy warunków pracy\r\n", "Header");
-    auto header = table({{2, 1, 1}, 2, true});
-    row(*header, {{"Opis przedsięwzięcia (zadania)", "TableGlowa"},
-                  {"Osoby odpowiedzialne", "TableGlowa"},
-                  {"Termin realizacji", "TableGlowa"}});
-    addToHeading(std::move(header));
+    const auto header = [this] {
+        auto t = table({{2, 1, 1}, 2, true});
+        row(*t, {{"Opis przedsięwzięcia (zadania)", "TableGlowa"},
+                 {"Osoby odpowiedzialne", "TableGlowa"},
+                 {"Termin realizacji", "TableGlowa"}});
+        return t;
+    };
+    addToHeading(header());
+    continueTable(header);
     for (const PlanRow& task : a().Plan) {
         auto t = table({{2, 1, 1}, 2, true});
         row(*t, {{task[0], "TableLeft"}, {task[1], "TableLeft"}, {task[2], "TableLeft"}});
         place(std::move(t));
     }
+    endContinuedTable();
     auto end = std::make_unique<TGroup>(doc());
     end->Add(textItem(" ", "Header"));
     place(std::move(end));
@@ -229,16 +241,22 @@ void ReportBuilder::acquaintanceList() {
     const std::vector<std::string> people = textLines(a().Osoby);
     if (people.empty()) return;
     beginHeading("Lista osób zapoznanych z wynikami oceny ryzyka zawodowego\r\n", "Header");
-    auto header = table({{1, 1, 1}, 2, true});
-    row(*header, {{"Imię i nazwisko pracownika", "TableGlowa"},
-                  {"Podpis osoby zapoznającej pracownika z ryzykiem zawodowym", "TableGlowa"},
-                  {"Data i podpis pracownika", "TableGlowa"}});
-    addToHeading(std::move(header));
+    const auto header = [this] {
+        auto t = table({{1, 1, 1}, 2, true});
+        row(*t, {{"Imię i nazwisko pracownika", "TableGlowa"},
+                 {"Podpis osoby zapoznającej pracownika z ryzykiem zawodowym", "TableGlowa"},
+                 {"Data i podpis pracownika", "TableGlowa"}});
+        return t;
+    };
+    addToHeading(header());
+    continueTable(header);
     for (const std::string& person : people) {
+        // The break after the name makes every row two lines high: room to sign in.
         auto t = table({{1, 1, 1}, 2, true});
         row(*t, {{person + "\r\n", "TableLeft"}, {" ", "TableLeft"}, {" ", "TableLeft"}});
         place(std::move(t));
     }
+    endContinuedTable();
 }
 
 } // namespace tarnik

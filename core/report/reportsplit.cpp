@@ -87,10 +87,20 @@ bool ReportBuilder::pageIsFresh() const {
 
 void ReportBuilder::placeInParts(std::unique_ptr<TItem> item) {
     if (auto* group = dynamic_cast<TGroup*>(item.get())) {
-        // What was to stay together cannot: each item of the group is placed by itself.
+        // What was to stay together cannot: each item of the group is placed by itself, except
+        // the texts it begins with (its heading), which wait for the item after them so that a
+        // heading never ends a page.
         std::vector<std::unique_ptr<TItem>> items = std::move(group->items);
-        for (auto& part : items)
-            place(std::move(part));
+        std::size_t first = 0;
+        int headingHeight = heading_ ? heading_->Height() : 0;
+        while (first + 1 < items.size() && dynamic_cast<TTextItem*>(items[first].get())) {
+            headingHeight += items[first]->Height();
+            if (headingHeight > freshPageRoom() / 4) break;
+            addToHeading(std::move(items[first]));
+            ++first;
+        }
+        for (std::size_t i = first; i < items.size(); ++i)
+            place(std::move(items[i]));
         return;
     }
     if (auto* table = dynamic_cast<TTable*>(item.get())) {
@@ -146,8 +156,7 @@ void ReportBuilder::placeTextsInParts(
 
     std::size_t from = 0;
     while (from < count) {
-        const int headingHeight = heading_ ? heading_->Height() : 0;
-        const auto room = [&] { return doc().usableHeight - doc().usedHeight - headingHeight; };
+        const auto room = [&] { return doc().usableHeight - doc().usedHeight - heightAbove(); };
         const auto fits = [&](std::size_t to) { return part(from, to)->Height() <= room(); };
         if (!fits(from + 1) && !pageIsFresh()) doc().NewPage();
         // The most words that fit the room: taller parts never hold fewer words.

@@ -45,7 +45,8 @@ void ReportBuilder::personTable(const char* heading, const std::vector<PersonEnt
             t.AddCell(p.surname, "TableLeft");
             t.AddCell(p.firstName, "TableLeft");
             t.AddCell(p.position, "TableLeft");
-            if (signature) t.AddCell(" ", "TableLeft");
+            // Two lines of room to sign in.
+            if (signature) t.AddCell(" \r\n", "TableLeft");
         });
 }
 

@@ -127,6 +127,39 @@ TEST_F(Layout, EveryPageButAMarkedFirstOneBeginsWithTheRunningHeader) {
     EXPECT_EQ(dynamic_cast<TTextItem*>(plain.pages[0]->items[0].get())->text, "X,   strona 1");
 }
 
+TEST_F(Layout, AHeaderTooWideForItsLineShortensTheStationAndKeepsThePageNumber) {
+    // Z_Header is 8 pt: 4 px a character; the line leaves 1800 - 5 - 5 = 1790 px, 447 characters.
+    const std::string tail = ",   strona 7";
+    doc->headerText = std::string(435, 's') + ",   strona &p";
+    EXPECT_EQ(doc->HeaderLine(7), std::string(435, 's') + tail); // 447 characters: fits exactly
+    doc->headerText = std::string(436, 's') + ",   strona &p";
+    // One character more: the station loses two and gains "…", the page number stays whole.
+    EXPECT_EQ(doc->HeaderLine(7), std::string(434, 's') + "…" + tail);
+
+    // Blanks before the cut go; a comma inside the station is not the page number's comma.
+    doc->headerText =
+        "Spawalnia, hala " + std::string(420, 'h') + " " + std::string(20, 'x') + ",   strona &p";
+    const std::string line = doc->HeaderLine(12);
+    EXPECT_EQ(line.substr(0, 16), "Spawalnia, hala ");
+    EXPECT_TRUE(line.ends_with("h…,   strona 12")) << line;
+    EXPECT_EQ(line.find(" …"), std::string::npos);
+
+    // Every page begun gets its shortened line, with its own number; letters stripped when the
+    // option says so.
+    doc->printPolishLetters = false;
+    doc->headerText = "Łódź " + std::string(500, 'z') + ",   strona &p";
+    doc->NewPage();
+    doc->NewPage();
+    const auto* second = dynamic_cast<const TTextItem*>(doc->pages[1]->items[0].get());
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->text.substr(0, 5), "Lodz ");
+    EXPECT_TRUE(second->text.ends_with("z…,   strona 2")) << second->text;
+    Rect r{0, 0, 1790, 0};
+    canvas.setFont(second->style->font);
+    canvas.drawText(second->text, r, kTextCalcRect);
+    EXPECT_LE(r.width(), 1790);
+}
+
 TEST_F(Layout, ColumnsGetTruncatedSharesAndTheLastTakesTheRest) {
     TTable t(*doc);
     t.width = 2600;

@@ -51,14 +51,24 @@ TEST(TextBreaking, WrapsAtTheLastBlankThatFitsAndDropsTheBlanksThere) {
     EXPECT_EQ(lines[1].width, 40);
 }
 
-TEST(TextBreaking, AWordLongerThanTheLineIsNotBroken) {
+TEST(TextBreaking, AWordLongerThanTheLineIsCutAtTheLinesEnd) {
     const FixedMeasure m;
+    // 32 characters at 10 px over lines of 100 px: ten characters a line, the rest goes on and
+    // the next word joins the last piece when it fits.
     const std::vector<TextLine> lines =
         breakLines("a konstantynopolitańczykowianeczka b", 100, true, m);
-    EXPECT_EQ(texts(lines), (Lines{"a", "konstantynopolitańczykowianeczka", "b"}));
-    EXPECT_EQ(lines[1].width, 320); // wider than the line, unbroken
-    // Even a zero width gives one word per line and never loops.
-    EXPECT_EQ(texts(breakLines("x y", 0, true, m)), (Lines{"x", "y"}));
+    EXPECT_EQ(texts(lines), (Lines{"a", "konstantyn", "opolitańcz", "ykowianecz", "ka b"}));
+    for (const TextLine& line : lines)
+        EXPECT_LE(line.width, 100) << line.text;
+    // A word exactly as wide as the line stays whole; one character more is cut.
+    EXPECT_EQ(texts(breakLines("abcdefghij", 100, true, m)), (Lines{"abcdefghij"}));
+    EXPECT_EQ(texts(breakLines("abcdefghijk", 100, true, m)), (Lines{"abcdefghij", "k"}));
+    // A cut never falls inside a letter of two bytes.
+    EXPECT_EQ(texts(breakLines("żółćżółć", 30, true, m)), (Lines{"żół", "ćżó", "łć"}));
+    // Even a zero width gives one character per line and never loops.
+    EXPECT_EQ(texts(breakLines("x yz", 0, true, m)), (Lines{"x", "y", "z"}));
+    // Without word wrap nothing is cut.
+    EXPECT_EQ(texts(breakLines("abcdefghijk", 100, false, m)), (Lines{"abcdefghijk"}));
 }
 
 TEST(TextBreaking, ExplicitLineBreaksAlwaysBreak) {
@@ -67,10 +77,13 @@ TEST(TextBreaking, ExplicitLineBreaksAlwaysBreak) {
     EXPECT_EQ(texts(breakLines("jeden dwa\r\ntrzy", 10, false, m)), (Lines{"jeden dwa", "trzy"}));
     // CR LF, a lone LF and a lone CR each break once; empty lines between breaks count.
     EXPECT_EQ(texts(breakLines("a\r\n\r\nb\nc\rd", 100, true, m)), (Lines{"a", "", "b", "c", "d"}));
-    // A break at the very end adds nothing; a lone break is one empty line; nothing is nothing.
-    EXPECT_EQ(texts(breakLines("Nagłówek\r\n", 200, true, m)), (Lines{"Nagłówek"}));
-    EXPECT_EQ(texts(breakLines("\r\n", 200, true, m)), (Lines{""}));
-    EXPECT_EQ(texts(breakLines("\r\nx\r\n", 200, true, m)), (Lines{"", "x"}));
+    // A break at the very end ends a line too: an empty line follows it (a heading keeps the
+    // blank line under it, a name followed by a break is two lines high); nothing is nothing.
+    EXPECT_EQ(texts(breakLines("Nagłówek\r\n", 200, true, m)), (Lines{"Nagłówek", ""}));
+    EXPECT_EQ(texts(breakLines("Nagłówek", 200, true, m)), (Lines{"Nagłówek"}));
+    EXPECT_EQ(texts(breakLines("\r\n", 200, true, m)), (Lines{"", ""}));
+    EXPECT_EQ(texts(breakLines("\r\nx\r\n", 200, true, m)), (Lines{"", "x", ""}));
+    EXPECT_EQ(texts(breakLines("x\n", 200, false, m)), (Lines{"x", ""}));
     EXPECT_TRUE(breakLines("", 200, true, m).empty());
 }
 
@@ -119,8 +132,9 @@ TEST(TextLayoutPlacing, AlignsEveryLineAndTheBlock) {
     l = layoutText("a\r\nb\r\nc", Rect{0, 10, 50, 30}, kTextBottom, m);
     EXPECT_EQ(l.lines[0].y, 10);
 
-    // A line wider than the box starts at its left edge whatever the alignment.
-    l = layoutText("abcdefghijklmnopqrstuvwxyz", r, kTextWordBreak | kTextCenter, m);
+    // A line wider than the box (only without word wrap) starts at its left edge whatever the
+    // alignment.
+    l = layoutText("abcdefghijklmnopqrstuvwxyz", r, kTextCenter, m);
     EXPECT_EQ(l.lines[0].x, 100);
     EXPECT_EQ(l.width, 260);
 }

@@ -71,12 +71,19 @@ TEST(ReportResults, TheHazardCardPrintsTheCountsIndicesAndChart) {
     EXPECT_EQ(rowTexts(*total, 0)[1], "\r\n4999");
 
     // The picture: two thirds of the width, and the height of the whole width in the chart's
-    // proportions.
+    // proportions; placed together with the key to its bars.
     const TChart* chart = nullptr;
-    for (const auto& page : doc.pages)
-        for (const auto& item : page->items)
-            if (auto* c = dynamic_cast<const TChart*>(item.get())) chart = chart ? chart : c;
+    const TGroup* withKey = nullptr;
+    for (const TItem* item : placedItems(doc))
+        if (auto* g = dynamic_cast<const TGroup*>(item); g && !chart)
+            for (const auto& inner : g->items)
+                if (auto* c = dynamic_cast<const TChart*>(inner.get())) {
+                    chart = c;
+                    withKey = g;
+                }
     ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(textsOf(*withKey).back(), "1 - mężczyźni\r\n2 - kobiety\r\n3 - kobiety w ciąży lub "
+                                        "w okresie karmienia\r\n4 - młodociani\r\n");
     EXPECT_EQ(chart->chart, &run.e.Chart1);
     EXPECT_EQ(chart->width, doc.usableWidth * 2 / 3);
     EXPECT_EQ(chart->height, doc.usableWidth * 260 / 400);
