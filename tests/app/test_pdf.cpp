@@ -213,8 +213,8 @@ private slots:
         QCOMPARE(run({QStringLiteral("--pdf"), pdf, source}, &err), 0);
         QCOMPARE(err, QString());
 
-        const testing::ToolRun info =
-            testing::runTool(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), "UTF-8", pdf});
+        const testing::ToolRun info = testing::runTool(
+            QStringLiteral("pdfinfo"), {QStringLiteral("-isodates"), "-enc", "UTF-8", pdf});
         QVERIFY2(info.available && info.finished && info.exitCode == 0,
                  qPrintable(info.error + info.err));
         const QMap<QString, QString> entries = pdfInfoEntries(info.out);
@@ -242,7 +242,11 @@ private slots:
         QCOMPARE(xmp.value(QStringLiteral("xmp:CreatorTool")), QStringLiteral("Tarnik"));
         QCOMPARE(xmp.value(QStringLiteral("pdf:Producer")),
                  entries.value(QStringLiteral("Producer")));
-        QVERIFY(!xmp.value(QStringLiteral("xmp:CreateDate")).isEmpty());
+        const QDateTime created =
+            QDateTime::fromString(entries.value(QStringLiteral("CreationDate")), Qt::ISODate);
+        QVERIFY2(created.isValid(), qPrintable(info.out));
+        QCOMPARE(QDateTime::fromString(xmp.value(QStringLiteral("xmp:CreateDate")), Qt::ISODate),
+                 created);
 
         // Every font embedded, and a file qpdf finds no fault in.
         const testing::ToolRun fonts = testing::runTool(QStringLiteral("pdffonts"), {pdf});
