@@ -6,9 +6,12 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QWidget>
+#include <chrono>
 #include <stdexcept>
+#include <string>
 
 #include "app/platform/pathutil.h"
+#include "app/print/pdfarchive.h"
 #include "core/base/textfile.h"
 
 namespace tarnik {
@@ -23,8 +26,21 @@ bool PdfWriterCanvas::startSheet() {
     return writer_.newPage();
 }
 
+PdfDocumentInfo reportPdfInfo(const Assessment& a) {
+    PdfDocumentInfo info;
+    const std::string station = pdfPropertyText(a.EdtStanowisko);
+    if (!station.empty()) info.title = "Ocena ryzyka zawodowego \u2013 " + station;
+    info.author = a.EdtJednostka;
+    info.subject = a.EdtZaklad;
+    info.creator = "Tarnik";
+    info.producer = std::string("Qt ") + qVersion();
+    info.created = std::chrono::system_clock::now();
+    return normalizedPdfInfo(std::move(info));
+}
+
 PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
     PdfReport out;
+    const PdfDocumentInfo info = reportPdfInfo(in.assessment);
     QBuffer buffer(&out.bytes);
     if (!buffer.open(QIODevice::WriteOnly))
         throw std::runtime_error("Nie można przygotować dokumentu PDF.");
@@ -32,6 +48,11 @@ PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         writer.setCreator(QStringLiteral("Tarnik"));
+        // PDF/A-1b: Qt embeds the fonts and adds the sRGB output intent; the properties go into
+        // our own XMP packet, and the information dictionary is matched to it below.
+        writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+        const std::string xmp = pdfaXmpPacket(info);
+        writer.setDocumentXmpMetadata(QByteArray(xmp.data(), qsizetype(xmp.size())));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         PdfWriterCanvas canvas(writer);
@@ -39,6 +60,11 @@ PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
     }
     buffer.close();
     if (out.result.pagesPrinted > 0 && out.bytes.isEmpty()) out.result.ok = false;
+    if (out.result.ok && out.result.pagesPrinted > 0) {
+        std::string pdf = out.bytes.toStdString();
+        appendInfoUpdate(pdf, info); // throws when Qt's bytes are not as expected
+        out.bytes = QByteArray(pdf.data(), qsizetype(pdf.size()));
+    }
     return out;
 }
 

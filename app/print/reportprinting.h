@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 #include <QString>
 
+#include "app/print/pdfarchive.h"
 #include "app/print/qtcanvas.h"
 #include "core/report/report.h"
 
@@ -25,8 +26,13 @@ private:
     QPdfWriter& writer_;
 };
 
-// The report laid out and printed into PDF bytes (A4, 600 dpi). `result.ok` is false when the
-// PDF could not be produced.
+// The document properties of the report's PDF: the title names the station, the author is the
+// assessing unit, the subject the establishment (blank ones left out), created now.
+PdfDocumentInfo reportPdfInfo(const Assessment& a);
+
+// The report laid out and printed into PDF/A-1b bytes (A4, 600 dpi) with the properties of
+// reportPdfInfo. `result.ok` is false when the PDF could not be produced; throws
+// std::runtime_error when Qt's output cannot be completed as PDF/A.
 struct PdfReport {
     QByteArray bytes;
     ReportResult result;

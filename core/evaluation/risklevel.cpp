@@ -114,6 +114,9 @@ void RiskLevelCard::LiczRyzyko(const Assessment& a, const HazardCard& hazard,
     Chart2.setAxis(ChartModel::kAxisMax, top);
     Chart2.setAxis(ChartModel::kAxisStep, top / 5);
     Chart2.setAxis(ChartModel::kAxisMin, 0);
+    // The legend of the ten values stands beside the chart (Memo5), on the page and in the
+    // printed report: the chart has none.
+    Chart2.setLegendWidth(0);
 }
 
 std::string RiskLevelCard::OcenRyzyko(const Assessment& a) const {

@@ -1,7 +1,10 @@
-// The bar chart painter and the chart widget, checked on the pixels they paint.
+// The bar chart painter and the chart widget, checked on the pixels they paint and on the
+// places the painter gives each part of a chart.
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "app/widgets/chartpainter.h"
@@ -62,6 +65,54 @@ bool anyPixel(const QImage& img, const QRect& area, bool (*match)(QRgb)) {
         for (int x = area.left(); x <= area.right(); ++x)
             if (match(img.pixel(x, y))) return true;
     return false;
+}
+
+// The indicator chart as the risk level card fixes it: from 0, with values that may be negative.
+ChartData indicatorChart(std::vector<double> values) {
+    ChartData d;
+    d.values = std::move(values);
+    d.axisMin = 0;
+    d.axisMax = 100;
+    d.axisStep = 20;
+    d.legend = false;
+    return d;
+}
+
+// Why a negative value's text is not where it belongs, or an empty string.
+QString negativeValueFault(const ChartGeometry& g, const ChartData& d, const QFontMetricsF& fm) {
+    const double lineH = fm.height();
+    const auto where = [](const QRectF& r) {
+        return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    int negatives = 0;
+    for (const ChartBar& b : g.bars) {
+        const double v = d.values[static_cast<std::size_t>(b.point)];
+        if (v >= 0) continue;
+        ++negatives;
+        const QString point = QStringLiteral("value %1: ").arg(v);
+        // Hangs down from 0 to the value.
+        const double end =
+            g.plot.bottom() - (v - g.scale.min) / (g.scale.max - g.scale.min) * g.plot.height();
+        if (std::abs(b.bar.top() - g.zeroY) > 0.01 || std::abs(b.bar.bottom() - end) > 0.01)
+            return point + QStringLiteral("bar ") + where(b.bar);
+        // Its text just under the bar's end, inside the picture.
+        const QRectF& t = b.value.rect;
+        if (t.top() < b.bar.bottom() || t.top() > b.bar.bottom() + lineH / 2)
+            return point + QStringLiteral("text %1 not under bar %2").arg(where(t), where(b.bar));
+        if (t.center().x() < b.bar.left() || t.center().x() > b.bar.right())
+            return point + QStringLiteral("text %1 off bar %2").arg(where(t), where(b.bar));
+        if (t.width() < fm.horizontalAdvance(b.value.text))
+            return point + QStringLiteral("text narrower than its value");
+        for (const ChartText& n : g.pointNumbers)
+            if (t.intersects(n.rect))
+                return point + QStringLiteral("text %1 over point number %2 %3")
+                                   .arg(where(t), n.text, where(n.rect));
+        for (const ChartText& n : g.axisTexts)
+            if (t.intersects(n.rect))
+                return point + QStringLiteral("text %1 over axis number %2 %3")
+                                   .arg(where(t), n.text, where(n.rect));
+    }
+    return negatives > 0 ? QString() : QStringLiteral("no negative bar");
 }
 
 ChartData hazardChart() {
@@ -190,6 +241,109 @@ private slots:
             QCOMPARE(anyPixel(img, beyond, isBar), legend);
             QCOMPARE(anyPixel(img, beyond, isInk), legend);
         }
+    }
+
+    void aFixedAxisIsLoweredByWholeStepsForNegativeValues() {
+        // Nothing below the minimum: the axis stays as fixed, 0 included.
+        for (const double lowest : {0.0, 5.0}) {
+            const ChartScale s = chartScale(indicatorChart({lowest, 50, 100}));
+            QCOMPARE(s.min, 0.0);
+            QCOMPARE(s.max, 100.0);
+            QCOMPARE(s.step, 20.0);
+        }
+        // Below it: down to the next whole step at or under the lowest value.
+        const std::vector<std::pair<double, double>> cases = {{-1, -20},  {-20, -20}, {-20.5, -40},
+                                                              {-39, -40}, {-40, -40}, {-41, -60}};
+        for (const auto& [lowest, min] : cases) {
+            const ChartScale s = chartScale(indicatorChart({30, lowest, 70}));
+            QCOMPARE(s.min, min);
+            QCOMPARE(s.max, 100.0);
+            QCOMPARE(s.step, 20.0);
+        }
+        // A fixed minimum of its own, and one above 0; NaN is no value.
+        ChartData own = indicatorChart({-20, 10});
+        own.axisMin = -20;
+        QCOMPARE(chartScale(own).min, -20.0);
+        own.values = {-20.01, 10};
+        QCOMPARE(chartScale(own).min, -40.0);
+        ChartData above = indicatorChart({15, 50});
+        above.axisMin = 20;
+        QCOMPARE(chartScale(above).min, 0.0);
+        ChartData nan = indicatorChart({std::numeric_limits<double>::quiet_NaN(), 10});
+        QCOMPARE(chartScale(nan).min, 0.0);
+    }
+
+    void negativeValuesHangFromZeroWithTheirTextsClear() {
+        QFont font;
+        font.setPixelSize(12);
+        const QFontMetricsF fm(font);
+        // The expert index and the plan index among the ten: the lowest of the scale, one step
+        // and a part under 0, a value just under 0, and a value at a fixed minimum.
+        ChartData atMinimum = indicatorChart({40, -20, 10, -7, 0, 60, 0, -20, 5, 100});
+        atMinimum.axisMin = -20;
+        const std::vector<ChartData> charts = {
+            indicatorChart({50, 20, 10, 0, 30, 70, 40, -40, 35, 80}),
+            indicatorChart({50, 20, 10, 0, 30, 70, 40, -25, -1234.5, 80}),
+            indicatorChart({-0.5, 100}),
+            indicatorChart({-100, -3, 2}),
+            atMinimum,
+        };
+        const std::vector<QRectF> rects = {QRectF(0, 0, 800, 500), QRectF(10, 20, 420, 260),
+                                           QRectF(0, 0, 260, 200)};
+        for (const ChartData& d : charts) {
+            for (const QRectF& r : rects) {
+                const ChartGeometry g = chartGeometry(r, d, fm);
+                QVERIFY(g.fits);
+                const QString fault = negativeValueFault(g, d, fm);
+                QVERIFY2(fault.isEmpty(), qPrintable(fault));
+                for (const ChartBar& b : g.bars)
+                    QVERIFY(r.contains(b.value.rect));
+            }
+        }
+        const ChartGeometry lowest = chartGeometry(rects[0], charts[0], fm);
+        QCOMPARE(lowest.scale.min, -40.0);
+        QCOMPARE(lowest.bars[7].bar.bottom(), lowest.plot.bottom());
+
+        // Painted that way: the bar under the axis line, its value under the bar.
+        const QImage img = render(charts[0]);
+        int base = -1; // the row just over the axis line, where the eight positive bars stand
+        for (int y = img.height() - 1; y > 0 && base < 0; --y)
+            if (barRuns(img, y).size() == 8) base = y;
+        QVERIFY(base > 0);
+        const auto below = barRuns(img, base + 20);
+        QCOMPARE(below.size(), std::size_t(1));
+        const int x = (below[0].first + below[0].second) / 2;
+        const int end = barBottom(img, x);
+        QVERIFY2(anyPixel(img, QRect(x - 20, end + 2, 40, 16), isInk),
+                 "no value under the negative bar");
+    }
+
+    void aChartWithoutNegativeValuesKeepsItsPlace() {
+        QFont font;
+        font.setPixelSize(12);
+        const QFontMetricsF fm(font);
+        const QRectF r(0, 0, 800, 500);
+        const ChartGeometry none = chartGeometry(r, indicatorChart({30, 0, 70}), fm);
+        const ChartGeometry one = chartGeometry(r, indicatorChart({30, -0.5, 70}), fm);
+        QVERIFY(none.fits && one.fits);
+        // The point numbers right under the plot, with no room for texts between.
+        QCOMPARE(none.scale.min, 0.0);
+        QCOMPARE(none.zeroY, none.plot.bottom());
+        for (const ChartText& n : none.pointNumbers)
+            QVERIFY(n.rect.top() > none.plot.bottom() &&
+                    n.rect.top() < none.plot.bottom() + fm.height() / 2);
+        // The value 0 stands over its (empty) bar, as a positive one does.
+        QVERIFY(none.bars[1].value.rect.bottom() <= none.zeroY);
+        // One negative value: the plot gives up a line for the text under its lowest bar.
+        QCOMPARE(one.plot.top(), none.plot.top());
+        QVERIFY(one.plot.bottom() <= none.plot.bottom() - fm.height());
+        QVERIFY(std::abs(one.pointNumbers[0].rect.top() - none.pointNumbers[0].rect.top()) < 1e-9);
+        // The hazard card's chart, with no negative values, as it always was laid out.
+        const ChartGeometry hazard = chartGeometry(r, hazardChart(), fm);
+        const double lineH = fm.height();
+        const double pad = std::max(2.0, lineH * 0.6);
+        QCOMPARE(hazard.plot.bottom(), r.bottom() - pad - lineH * 1.3);
+        QCOMPARE(hazard.pointNumbers[0].rect.top(), hazard.plot.bottom() + pad * 0.4);
     }
 
     void paintsOnlyInsideItsRectangleAndSurvivesOddData() {

@@ -1,6 +1,7 @@
 // tarnik --pdf through the real executable, without a display: the report of a saved
-// assessment with the stored print options, a page range, and the files that are refused
-// (nothing is written then, and the assessment file never is).
+// assessment with the stored print options, a page range, the files that are refused
+// (nothing is written then, and the assessment file never is), and the PDF/A-1b it writes with
+// the assessment's station, unit and establishment as its properties.
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,11 +9,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "app/cli/commandline.h"
 #include "app/platform/pathutil.h"
 #include "core/model/trkfile.h"
+#include "tests/app/support/pdftext.h"
 
 using namespace tarnik;
 
@@ -21,6 +24,38 @@ namespace {
 QByteArray bytesOf(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The entries pdfinfo prints ("Title", "Author" ...), by name.
+QMap<QString, QString> pdfInfoEntries(const QString& out) {
+    QMap<QString, QString> entries;
+    for (const QString& line : out.split(QLatin1Char('\n'))) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon > 0) entries[line.left(colon)] = line.mid(colon + 1).trimmed();
+    }
+    return entries;
+}
+
+// The texts of the XMP properties by element name (the first item of a list), or the error of
+// XML that is not well-formed.
+QMap<QString, QString> xmpProperties(const QString& xml, QString* error) {
+    QMap<QString, QString> values;
+    QXmlStreamReader r(xml);
+    QString property;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (!r.isStartElement()) continue;
+        const QString name = r.qualifiedName().toString();
+        if (name == QLatin1String("rdf:li")) {
+            const QString text = r.readElementText();
+            if (!values.contains(property)) values[property] = text;
+        } else if (!name.startsWith(QLatin1String("rdf:")) && name != QLatin1String("x:xmpmeta")) {
+            property = name;
+            if (!name.startsWith(QLatin1String("dc:"))) values[name] = r.readElementText();
+        }
+    }
+    *error = r.hasError() ? r.errorString() : QString();
+    return values;
 }
 
 } // namespace
@@ -161,6 +196,96 @@ private slots:
         QVERIFY(!QFile::exists(none));
         QVERIFY2(err.startsWith(QStringLiteral("Zakres stron od 90 do 99 nie obejmuje")),
                  qPrintable(err));
+    }
+
+    void writesPdfA1bWithTheAssessmentAsItsProperties() {
+        const QString station = QStringLiteral("Spawacz <MIG/MAG> & \"Żółć\"");
+        Assessment a(dayNumberFromCivil(2004, 1, 1));
+        a.questions.clear();
+        a.EdtStanowisko = station.toStdString();
+        a.EdtJednostka = "  Służba BHP – Łęczyca ";
+        a.EdtZaklad = "Huta Łódź S.A.\r\nul. Źródlana 5";
+        a.setWorkerCounts({1, 0, 0, 0});
+        const QString source = file(QStringLiteral("właściwości.trk"));
+        saveTrkFile(a, toPath(source));
+        const QString pdf = file(QStringLiteral("właściwości.pdf"));
+        QString err;
+        QCOMPARE(run({QStringLiteral("--pdf"), pdf, source}, &err), 0);
+        QCOMPARE(err, QString());
+
+        const testing::ToolRun info = testing::runTool(
+            QStringLiteral("pdfinfo"), {QStringLiteral("-isodates"), "-enc", "UTF-8", pdf});
+        QVERIFY2(info.available && info.finished && info.exitCode == 0,
+                 qPrintable(info.error + info.err));
+        const QMap<QString, QString> entries = pdfInfoEntries(info.out);
+        const QString title = QStringLiteral("Ocena ryzyka zawodowego – ") + station;
+        QCOMPARE(entries.value(QStringLiteral("Title")), title);
+        QCOMPARE(entries.value(QStringLiteral("Author")), QStringLiteral("Służba BHP – Łęczyca"));
+        QCOMPARE(entries.value(QStringLiteral("Subject")),
+                 QStringLiteral("Huta Łódź S.A., ul. Źródlana 5"));
+        QCOMPARE(entries.value(QStringLiteral("Creator")), QStringLiteral("Tarnik"));
+
+        // The XMP packet declares PDF/A-1b and says the same.
+        const testing::ToolRun meta = testing::runTool(
+            QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), "-enc", "UTF-8", pdf});
+        QVERIFY2(meta.available && meta.finished && meta.exitCode == 0,
+                 qPrintable(meta.error + meta.err));
+        QString xmlError;
+        const QMap<QString, QString> xmp = xmpProperties(meta.out, &xmlError);
+        QVERIFY2(xmlError.isEmpty(), qPrintable(xmlError + QLatin1Char('\n') + meta.out));
+        QCOMPARE(xmp.value(QStringLiteral("pdfaid:part")), QStringLiteral("1"));
+        QCOMPARE(xmp.value(QStringLiteral("pdfaid:conformance")), QStringLiteral("B"));
+        QCOMPARE(xmp.value(QStringLiteral("dc:title")), title);
+        QCOMPARE(xmp.value(QStringLiteral("dc:creator")), entries.value(QStringLiteral("Author")));
+        QCOMPARE(xmp.value(QStringLiteral("dc:description")),
+                 entries.value(QStringLiteral("Subject")));
+        QCOMPARE(xmp.value(QStringLiteral("xmp:CreatorTool")), QStringLiteral("Tarnik"));
+        QCOMPARE(xmp.value(QStringLiteral("pdf:Producer")),
+                 entries.value(QStringLiteral("Producer")));
+        const QDateTime created =
+            QDateTime::fromString(entries.value(QStringLiteral("CreationDate")), Qt::ISODate);
+        QVERIFY2(created.isValid(), qPrintable(info.out));
+        QCOMPARE(QDateTime::fromString(xmp.value(QStringLiteral("xmp:CreateDate")), Qt::ISODate),
+                 created);
+
+        // Every font embedded, and a file qpdf finds no fault in.
+        const testing::ToolRun fonts = testing::runTool(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY2(fonts.available && fonts.finished && fonts.exitCode == 0,
+                 qPrintable(fonts.error + fonts.err));
+        const QStringList rows = fonts.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+        QVERIFY2(!rows.isEmpty(), qPrintable(fonts.out));
+        for (const QString& row : rows) {
+            // name, type (maybe two words), encoding, emb, sub, uni, object number, generation
+            const QStringList cells = row.simplified().split(QLatin1Char(' '));
+            QVERIFY2(cells.size() >= 7, qPrintable(row));
+            QVERIFY2(cells[cells.size() - 5] == QLatin1String("yes"), qPrintable(fonts.out));
+        }
+        const testing::ToolRun check =
+            testing::runTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
+        QVERIFY2(check.available && check.finished, qPrintable(check.error));
+        QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
+
+        // The indicator chart has no legend of its own in the report.
+        const testing::PdfText text = testing::pdfText(pdf);
+        QVERIFY2(text.ok, qPrintable(text.error));
+        QVERIFY(text.text.contains(QStringLiteral("Poziom ryzyka")));
+        QVERIFY(!text.text.contains(QStringLiteral("Seria 1")));
+
+        // A blank unit leaves the author out of both.
+        a.EdtJednostka = "   ";
+        saveTrkFile(a, toPath(source));
+        QCOMPARE(run({QStringLiteral("--pdf"), pdf, source}), 0);
+        const testing::ToolRun noAuthor =
+            testing::runTool(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), "UTF-8", pdf});
+        QVERIFY2(noAuthor.finished && noAuthor.exitCode == 0, qPrintable(noAuthor.error));
+        const QMap<QString, QString> without = pdfInfoEntries(noAuthor.out);
+        QVERIFY2(!without.contains(QStringLiteral("Author")), qPrintable(noAuthor.out));
+        QCOMPARE(without.value(QStringLiteral("Title")), title);
+        const testing::ToolRun noAuthorMeta = testing::runTool(
+            QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), "-enc", "UTF-8", pdf});
+        QVERIFY(noAuthorMeta.finished && noAuthorMeta.exitCode == 0);
+        QVERIFY(!xmpProperties(noAuthorMeta.out, &xmlError).contains(QStringLiteral("dc:creator")));
+        QVERIFY(xmlError.isEmpty());
     }
 
     void writesNothingForARejectedFile() {

@@ -90,6 +90,18 @@ TEST(EvaluationRefresh, WalksThePagesLikePrinting) {
 // The sequence runs exactly the steps the pages run when they are shown in page order after the
 // document was filled: the worker page, the hazard card, the accident page, the supplementary
 // indices (which its page recomputes as its fields change) and the risk level page.
+// Both charts have their legend beside them (the page's texts), so neither draws its own: not
+// on the pages, and not in a report printed without any page ever shown.
+TEST(EvaluationRefresh, LeavesTheChartsWithoutLegend) {
+    Assessment a = fixtures::summaryAssessment();
+    Evaluation e;
+    ASSERT_TRUE(e.Chart1.data().legend);
+    ASSERT_TRUE(e.Chart2.data().legend);
+    recomputeEvaluation(a, e);
+    EXPECT_FALSE(e.Chart1.data().legend);
+    EXPECT_FALSE(e.Chart2.data().legend);
+}
+
 TEST(EvaluationRefresh, EqualsTheStepsOfThePages) {
     Assessment viaPages = fixtures::summaryAssessment();
     Evaluation pages;

@@ -151,8 +151,6 @@ RiskLevelPage::RiskLevelPage(PageContext& ctx, QWidget* parent)
     chart_ = new ChartWidget(this);
     chart_->setObjectName(QStringLiteral("Chart2"));
     chart_->setAccessibleName(QStringLiteral("Wykres poziomu ryzyka"));
-    // The legend of the ten values stands beside the chart (Memo5): the chart has none.
-    document().evaluation().Chart2.setLegendWidth(0);
     chart_->setModel(&document().evaluation().Chart2);
     connect(chart_, &ChartWidget::laidOut, this, [&print = ctx.print](ChartProportions p) {
         print.chartLaidOut(ReportChart::RiskLevel, p);

@@ -41,4 +41,35 @@ PdfText pdfText(const QString& pdfFile, int timeoutMs) {
     return out;
 }
 
+ToolRun runTool(const QString& tool, const QStringList& args, int timeoutMs) {
+    ToolRun out;
+    const QString path = QStandardPaths::findExecutable(tool);
+    out.available = !path.isEmpty();
+    if (!out.available) {
+        out.error = QStringLiteral("%1 is not installed").arg(tool);
+        return out;
+    }
+    QProcess p;
+    p.start(path, args);
+    if (!p.waitForStarted(timeoutMs)) {
+        out.error = QStringLiteral("%1 did not start: %2").arg(tool, p.errorString());
+        return out;
+    }
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished(5000);
+        out.error = QStringLiteral("%1 did not finish within %2 ms").arg(tool).arg(timeoutMs);
+        return out;
+    }
+    out.out = QString::fromUtf8(p.readAllStandardOutput());
+    out.err = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
+    if (p.exitStatus() != QProcess::NormalExit) {
+        out.error = QStringLiteral("%1 crashed: %2").arg(tool, out.err);
+        return out;
+    }
+    out.finished = true;
+    out.exitCode = p.exitCode();
+    return out;
+}
+
 } // namespace tarnik::testing
