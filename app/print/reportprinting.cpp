@@ -29,7 +29,9 @@ bool PdfWriterCanvas::startSheet() {
 PdfDocumentInfo reportPdfInfo(const Assessment& a) {
     PdfDocumentInfo info;
     const std::string station = pdfPropertyText(a.EdtStanowisko);
-    if (!station.empty()) info.title = "Ocena ryzyka zawodowego \u2013 " + station;
+    // A station not named yet still leaves the file a title.
+    info.title = station.empty() ? std::string("Ocena ryzyka zawodowego")
+                                 : "Ocena ryzyka zawodowego \u2013 " + station;
     info.author = a.EdtJednostka;
     info.subject = a.EdtZaklad;
     info.creator = "Tarnik";

@@ -286,6 +286,16 @@ private slots:
         QVERIFY(noAuthorMeta.finished && noAuthorMeta.exitCode == 0);
         QVERIFY(!xmpProperties(noAuthorMeta.out, &xmlError).contains(QStringLiteral("dc:creator")));
         QVERIFY(xmlError.isEmpty());
+
+        // A station not named yet still leaves the file its title.
+        a.EdtStanowisko = "  ";
+        saveTrkFile(a, toPath(source));
+        QCOMPARE(run({QStringLiteral("--pdf"), pdf, source}), 0);
+        const testing::ToolRun noStation =
+            testing::runTool(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), "UTF-8", pdf});
+        QVERIFY2(noStation.finished && noStation.exitCode == 0, qPrintable(noStation.error));
+        QCOMPARE(pdfInfoEntries(noStation.out).value(QStringLiteral("Title")),
+                 QStringLiteral("Ocena ryzyka zawodowego"));
     }
 
     void writesNothingForARejectedFile() {
