@@ -57,6 +57,13 @@ char32_t decodeUtf8(std::string_view s, std::size_t& pos) {
     return cp;
 }
 
+std::vector<std::size_t> utf8CharacterEnds(std::string_view s) {
+    std::vector<std::size_t> ends;
+    for (std::size_t i = 1; i <= s.size(); ++i)
+        if (i == s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) ends.push_back(i);
+    return ends;
+}
+
 std::size_t utf8Length(std::string_view s) {
     std::size_t count = 0;
     std::size_t pos = 0;

@@ -12,6 +12,9 @@ std::size_t utf8Length(std::string_view s);
 
 // The first n characters of s.
 std::string utf8Left(std::string_view s, std::size_t n);
+// The byte offsets where the characters of s end, in order (the last is s.size()): the places
+// where s may be cut without splitting a character.
+std::vector<std::size_t> utf8CharacterEnds(std::string_view s);
 
 // Returned by decodeUtf8 for a byte that does not start a well-formed UTF-8 sequence.
 inline constexpr char32_t kBadUtf8 = 0xFFFFFFFF;

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "core/base/text.h"
 #include "core/layout/polishletters.h"
 
 namespace tarnik {
@@ -18,15 +19,6 @@ std::string withPageNumber(std::string text, int pageNumber) {
          at = text.find("&p", at + number.size()))
         text.replace(at, 2, number);
     return text;
-}
-
-// Where the characters of a UTF-8 text end.
-std::vector<std::size_t> characterEnds(std::string_view text) {
-    std::vector<std::size_t> ends;
-    for (std::size_t i = 1; i <= text.size(); ++i)
-        if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            ends.push_back(i);
-    return ends;
 }
 
 } // namespace
@@ -123,7 +115,7 @@ std::string TDoc::HeaderLine(int pageNumber) const {
             text.pop_back();
         return text + std::string(kEllipsis) + tail;
     };
-    const std::vector<std::size_t> ends = characterEnds(head);
+    const std::vector<std::size_t> ends = utf8CharacterEnds(head);
     // The most characters of the head that still fit; none when not even one does.
     std::size_t lo = 0;
     std::size_t hi = ends.size();

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "core/base/text.h"
+
 namespace tarnik {
 
 namespace {
@@ -10,10 +12,7 @@ namespace {
 // The length of the longest start of `word` that fits maxWidth, never less than its first
 // character (a UTF-8 sequence is never cut).
 std::size_t fittingPrefix(std::string_view word, int maxWidth, const TextMeasure& measure) {
-    std::vector<std::size_t> ends; // where each character ends
-    for (std::size_t i = 1; i <= word.size(); ++i)
-        if (i == word.size() || (static_cast<unsigned char>(word[i]) & 0xC0) != 0x80)
-            ends.push_back(i);
+    const std::vector<std::size_t> ends = utf8CharacterEnds(word);
     std::size_t lo = 0;
     std::size_t hi = ends.size() - 1;
     while (lo < hi) {

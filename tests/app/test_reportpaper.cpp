@@ -103,7 +103,7 @@ private slots:
         std::string people;
         for (int i = 1; i <= 12; ++i)
             people +=
-                "Zapoznany" + std::string(i < 10 ? "0" : "") + std::to_string(i) + " Kowalski\r\n";
+                "Zapoznany" + std::string(i < 10 ? "0" : "") + std::to_string(i) + " Nowak\r\n";
         a.Osoby = people;
         const std::string word(60, 'Q');
         a.Plan = {{"Osłony " + word, "Kowalski", "2027"}};
