@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+#include "app/document/filestamp.h"
 #include "core/evaluation/evaluation.h"
 #include "core/model/assessment.h"
 
@@ -28,6 +29,10 @@ public:
     const QString& CurrentFileName() const { return fileName_; }
     void setCurrentFileName(const QString& name) { fileName_ = name; }
 
+    // The file as it was when the document last read or wrote it.
+    const FileStamp& fileStamp() const { return fileStamp_; }
+    void setFileStamp(const FileStamp& stamp) { fileStamp_ = stamp; }
+
     // True when the document has no unsaved changes.
     bool IsSaved() const { return saved_; }
     // Stores the value; false also marks the caption with " *" (once), unless it is empty.
@@ -49,6 +54,7 @@ private:
     Assessment assessment_;
     Evaluation evaluation_;
     QString fileName_;
+    FileStamp fileStamp_;
     bool saved_ = true;
     QString caption_;
 };

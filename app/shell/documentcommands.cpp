@@ -7,6 +7,7 @@
 #include "app/platform/errorhandler.h"
 #include "app/platform/pathutil.h"
 #include "app/platform/prompts.h"
+#include "app/shell/recentfiles.h"
 #include "app/wizard/wizard.h"
 #include "core/base/errors.h"
 #include "core/model/trkfile.h"
@@ -59,6 +60,7 @@ void DocumentCommands::startNewDocument() {
     // Whatever the loading reached, the window shows a new, untitled document: saving it asks
     // for a name and never overwrites the file that was open before.
     document_.setCurrentFileName({});
+    document_.setFileStamp({});
     document_.setUntitledCaption();
     document_.SetSaved(true);
     wizard_.restart();
@@ -81,6 +83,8 @@ void DocumentCommands::Open() {
         // The document stays as it is and belongs to the new name from now on: the next Save
         // writes it there, and the caption says so.
         document_.setCaptionFromFileName();
+        // Should the file appear before the next Save, Save asks before replacing it.
+        document_.setFileStamp(FileStamp::of(name));
         if (!document_.IsSaved()) document_.SetSaved(false);
         showMessage(window_, kTitleAssessment, kFileDoesNotExistText);
         return;
@@ -92,6 +96,23 @@ void DocumentCommands::openAtStartup(const QString& fileName) {
     const QString name = absoluteName(fileName);
     document_.setCurrentFileName(name);
     readFile(name);
+}
+
+void DocumentCommands::openRecent(const QString& fileName) {
+    if (!QFileInfo::exists(fileName)) {
+        if (recent_) recent_->remove(fileName);
+        showMessage(window_, kTitleAssessment, kFileDoesNotExistText);
+        return;
+    }
+    if (!askToSave()) return;
+    const QString name = absoluteName(fileName);
+    document_.setCurrentFileName(name);
+    readFile(name);
+}
+
+void DocumentCommands::fileMatched(const QString& name) {
+    document_.setFileStamp(FileStamp::of(name));
+    if (recent_) recent_->add(name);
 }
 
 void DocumentCommands::readFile(const QString& fileName) {
@@ -114,6 +135,7 @@ void DocumentCommands::readFile(const QString& fileName) {
         documentFilled();
         document_.setCaptionFromFileName();
         document_.SetSaved(true);
+        fileMatched(fileName);
         wizard_.restart();
         break;
     case TrkReadResult::Status::BadSignature:
@@ -127,6 +149,7 @@ void DocumentCommands::readFile(const QString& fileName) {
         UpdateWorkers(a);
         documentFilled();
         document_.setCurrentFileName({});
+        document_.setFileStamp({});
         document_.setUntitledCaption();
         document_.SetSaved(false);
         wizard_.restart();
@@ -155,10 +178,16 @@ void DocumentCommands::documentFilled() {
 bool DocumentCommands::Save() {
     // What the page being edited holds goes into the file too.
     wizard_.storePendingEdit();
-    if (document_.CurrentFileName().isEmpty()) return SaveAs();
-    saveTrkFile(document_.assessment(), toPath(document_.CurrentFileName()));
+    const QString name = document_.CurrentFileName();
+    if (name.isEmpty()) return SaveAs();
+    // Someone else's work in the file is not replaced without a question.
+    if (document_.fileStamp().changedOnDisk(name) &&
+        !askYesNo(window_, kTitleAssessment, kChangedOnDiskText))
+        return false;
+    saveTrkFile(document_.assessment(), toPath(name));
     document_.SetSaved(true);
     document_.setCaptionFromFileName();
+    fileMatched(name);
     return true;
 }
 
@@ -176,6 +205,7 @@ bool DocumentCommands::SaveAs() {
     document_.setCurrentFileName(name);
     document_.SetSaved(true);
     document_.setCaptionFromFileName();
+    fileMatched(name);
     return true;
 }
 

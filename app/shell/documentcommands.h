@@ -21,6 +21,10 @@ class Wizard;
 
 inline const QString kAskToSaveText = QStringLiteral("Zapisać zmiany?");
 inline const QString kFileDoesNotExistText = QStringLiteral("Plik o podanej nazwie nie istnieje.");
+inline const QString kChangedOnDiskText =
+    QStringLiteral("Plik został zmieniony przez inny program. Zastąpić go?");
+
+class RecentFiles;
 
 class DocumentCommands : public QObject {
     Q_OBJECT
@@ -41,9 +45,11 @@ public:
     // Save, Save as and the question first make the pages store the edit they hold (the open
     // measurement card), so that it reaches the file and the question; when that fails the
     // command stops there.
-    // "Zapisz": writes the file; an untitled document goes to Save as. False when nothing was
-    // written (the dialog was cancelled). Throws FileError when the file cannot be written;
-    // IsSaved, the caption and the file name then stay as they were.
+    // "Zapisz": writes the file; an untitled document goes to Save as. When the file changed on
+    // disk since the document read or wrote it, asks kChangedOnDiskText first. False when
+    // nothing was written (the dialog was cancelled, or "Nie" to replacing the changed file).
+    // Throws FileError when the file cannot be written; IsSaved, the caption and the file name then
+    // stay as they were.
     bool Save();
     // "Zapisz jako...": the dialog adds ".trk" to a name typed without an extension before it
     // asks about replacing an existing file.
@@ -55,6 +61,11 @@ public:
     bool askToSave();
     // The file named on the command line (a double-clicked .trk file); no question is asked.
     void openAtStartup(const QString& fileName);
+    // An entry of "Ostatnio otwierane": a file that no longer exists is reported and leaves the
+    // list; otherwise as "Otwórz..." with that file.
+    void openRecent(const QString& fileName);
+    // Files read whole and files written are added to the list (may be null).
+    void setRecentFiles(RecentFiles* recent) { recent_ = recent; }
 
 private:
     // Clears the document and reads the file into it; shows what went wrong.
@@ -63,12 +74,15 @@ private:
     void documentFilled();
     // A new untitled assessment with its questions and catalogues, as after "Nowy".
     void startNewDocument();
+    // The document now matches the file `name` on disk: its stamp, the recent files.
+    void fileMatched(const QString& name);
 
     Document& document_;
     Wizard& wizard_;
     LoadSequence load_;
     QString programDir_;
     QWidget* window_;
+    RecentFiles* recent_ = nullptr;
 };
 
 } // namespace tarnik

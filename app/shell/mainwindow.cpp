@@ -43,6 +43,7 @@
 #include "app/shell/aboutwindow.h"
 #include "app/shell/application.h"
 #include "app/shell/documentcommands.h"
+#include "app/shell/recentfiles.h"
 #include "app/wizard/pickerservice.h"
 #include "app/wizard/wizard.h"
 
@@ -72,6 +73,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     buildPages();
     commands_ =
         new DocumentCommands(document_, *wizard_, options_.loadSequence, options_.programDir, this);
+    recentFiles_ = new RecentFiles(options_.settings, this);
+    commands_->setRecentFiles(recentFiles_);
     buildMenu();
     about_ = new AboutWindow(this);
     // F1 in the dialogs and the progress window, which the window's own shortcut does not reach.
@@ -147,6 +150,13 @@ void MainWindow::buildMenu() {
     QAction* save = file->addAction(QStringLiteral("&Zapisz"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* saveAs = file->addAction(QStringLiteral("Zapisz &jako..."));
+    file->addSeparator();
+    QMenu* recentMenu = file->addMenu(QStringLiteral("Ostatnio &otwierane"));
+    connect(recentMenu, &QMenu::aboutToShow, this,
+            [this, recentMenu] { recentFiles_->fillMenu(recentMenu); });
+    connect(recentFiles_, &RecentFiles::chosen, this, [this](const QString& path) {
+        runGuarded([this, &path] { commands_->openRecent(path); }, this);
+    });
     file->addSeparator();
     print_ = file->addAction(QStringLiteral("&Drukuj"));
     print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -18,6 +18,7 @@ namespace tarnik {
 
 class AboutWindow;
 class DocumentCommands;
+class RecentFiles;
 class HelpWindow;
 class PickerService;
 class PrintCommand;
@@ -52,6 +53,7 @@ public:
     Document& document() { return document_; }
     Wizard& wizard() const { return *wizard_; }
     DocumentCommands& commands() const { return *commands_; }
+    RecentFiles& recentFiles() const { return *recentFiles_; }
     const QString& programDir() const { return options_.programDir; }
 
     // The services the pages share.
@@ -106,6 +108,7 @@ private:
     PrintCommand* printCommand_ = nullptr;
     std::unique_ptr<PageContext> pageContext_;
     DocumentCommands* commands_ = nullptr;
+    RecentFiles* recentFiles_ = nullptr;
     HelpWindow* help_ = nullptr;
     AboutWindow* about_ = nullptr;
     TForm8* catalogueEditor_ = nullptr;

@@ -1,0 +1,42 @@
+#pragma once
+// "Plik → Ostatnio otwierane": the last eight assessment files opened or saved, newest first,
+// kept in the settings store ("OstatniPlik1" .. "OstatniPlik8").
+#include <QObject>
+#include <QStringList>
+
+class QMenu;
+
+namespace tarnik {
+
+class SettingsStore;
+
+inline constexpr int kRecentFilesKept = 8;
+inline const QString kRecentMissingSuffix = QStringLiteral(" (plik nie istnieje)");
+
+class RecentFiles : public QObject {
+    Q_OBJECT
+public:
+    // Reads the list from the store (may be null: the list lives as long as the program).
+    explicit RecentFiles(SettingsStore* store, QObject* parent = nullptr);
+
+    QStringList files() const { return files_; }
+    // Puts the file first (once), keeping the newest eight, and writes the list.
+    void add(const QString& path);
+    void remove(const QString& path);
+
+    // Fills the menu with one entry per file ("&1 name", the full path as its tip); a file that
+    // no longer exists is shown in italics, marked kRecentMissingSuffix. Choosing an entry
+    // emits chosen.
+    void fillMenu(QMenu* menu);
+
+signals:
+    void chosen(const QString& path);
+
+private:
+    void write();
+
+    SettingsStore* store_;
+    QStringList files_;
+};
+
+} // namespace tarnik
