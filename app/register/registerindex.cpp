@@ -291,6 +291,7 @@ struct RegisterIndex::Impl {
         QSqlQuery q(d);
         check(q.exec(QStringLiteral("PRAGMA user_version")) && q.next(), q);
         const int version = q.value(0).toInt();
+        q.finish(); // an open statement would keep a transaction open
         if (version == 0) {
             exec("PRAGMA journal_mode=WAL");
             exec(kCreateTable);
@@ -302,6 +303,7 @@ struct RegisterIndex::Impl {
             check(probe.exec(
                       QStringLiteral("SELECT %1 FROM rows LIMIT 1").arg(QLatin1String(kColumns))),
                   probe);
+            probe.finish();
         }
         exec("PRAGMA synchronous=NORMAL");
     }
