@@ -92,6 +92,26 @@ std::vector<std::string> linesStartingWith(const std::vector<std::string>& lines
     return out;
 }
 
+// A station with the whole shipped catalogues in its lists (most of a real file), every ninth
+// factor ticked and described.
+Assessment withShippedCatalogues() {
+    const char* data = std::getenv("TARNIK_DATA_DIR");
+    EXPECT_TRUE(data && *data)
+        << "TARNIK_DATA_DIR is not set: the test runner gives the data folder";
+    Assessment a = fixtures::evaluationAssessment();
+    if (!data || !*data) return a;
+    loadQuestionsAndCatalogues(data, a, QuestionLines::CutTo255, day(2024, 3, 1));
+    for (int c = 0; c < kCatalogueCount; ++c) {
+        FactorList& list = a.factorList(c);
+        for (auto i = static_cast<std::size_t>(c); i < list.size(); i += 9) {
+            list[i].checked = true;
+            list[i].record->described = true;
+            list[i].record->hazardCategory = {1 + c, 2, 0, 9};
+        }
+    }
+    return a;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -278,23 +298,7 @@ TEST(RegisterFile, ReadingGivesTheRowOfTheWholeAssessment) {
     samples.emplace_back("large", fixtures::largeAssessment(40, 300));
     samples.emplace_back("largeReport", fixtures::largeReportAssessment({30, 60, 50, 12}));
 
-    // A station with the whole shipped catalogues in its lists, some factors ticked and described.
-    const char* data = std::getenv("TARNIK_DATA_DIR");
-    ASSERT_TRUE(data && *data)
-        << "TARNIK_DATA_DIR is not set: the test runner gives the data folder";
-    Assessment catalogues = fixtures::evaluationAssessment();
-    loadQuestionsAndCatalogues(data, catalogues, QuestionLines::CutTo255, day(2024, 3, 1));
-    std::size_t ticked = 0;
-    for (int c = 0; c < kCatalogueCount; ++c) {
-        FactorList& list = catalogues.factorList(c);
-        for (auto i = static_cast<std::size_t>(c); i < list.size(); i += 9) {
-            list[i].checked = true;
-            list[i].record->described = true;
-            list[i].record->hazardCategory = {1 + c, 2, 0, 9};
-            ++ticked;
-        }
-    }
-    ASSERT_GT(ticked, 20u);
+    Assessment catalogues = withShippedCatalogues();
     samples.emplace_back("catalogues", std::move(catalogues));
 
     for (const auto& [name, a] : samples) {
@@ -331,6 +335,15 @@ TEST(RegisterFile, AFileThatCannotBeReadIsListedWithTheCommandLinesMessage) {
     expected.file = "cut.trk";
     expected.error = cut.error;
     EXPECT_EQ(cut, expected) << "no value of the half-read file is shown";
+
+    // Cut among the unticked factors, which the register leaves out: the records counted and the
+    // bytes read are told as when the whole file is read.
+    const std::string big = serializeTrk(withShippedCatalogues());
+    ASSERT_GT(big.size(), 300000u);
+    folder.putBytes("big.trk", big.substr(0, big.size() * 2 / 3));
+    const RegisterRow bigCut = readRegisterRow(folder / "big.trk", "big.trk");
+    EXPECT_EQ(bigCut.error, summarizeTrkFile(folder / "big.trk").message);
+    EXPECT_FALSE(bigCut.readable());
 
     const RegisterRow text = readRegisterRow(folder / "text.trk", "text.trk");
     EXPECT_EQ(text.error, kBadSignatureMessage);
