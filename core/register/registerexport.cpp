@@ -8,7 +8,6 @@
 
 #include "core/base/text.h"
 #include "core/evaluation/summary.h"
-#include "core/model/convert.h"
 
 namespace tarnik {
 
@@ -172,9 +171,22 @@ void appendFolded(std::string& out, std::string_view line) {
     }
 }
 
-// Line breaks and the blanks at the ends out of a name, for a one-line summary.
+// A name of several lines (an establishment with its address) on one line for a summary: the
+// lines trimmed, empty ones dropped, the rest joined by ", ".
 std::string plainName(const std::string& s) {
-    return trim(oneLine(s));
+    std::string out;
+    std::size_t pos = 0;
+    while (pos <= s.size()) {
+        std::size_t end = s.find_first_of("\r\n", pos);
+        if (end == std::string::npos) end = s.size();
+        const std::string part = trim(std::string_view(s).substr(pos, end - pos));
+        if (!part.empty()) {
+            if (!out.empty()) out += ", ";
+            out += part;
+        }
+        pos = end + 1;
+    }
+    return out;
 }
 
 std::string stationName(const RegisterRow& row) {

@@ -569,11 +569,12 @@ TEST(RegisterCalendar, OneAllDayEventPerDueDate) {
               (std::vector<std::string>{"20040630", "20040602", "20040702", "20040601"}));
     EXPECT_EQ(linesStartingWith(lines, "DTSTAMP:"),
               (std::vector<std::string>(4, "20240515T120000Z")));
-    EXPECT_EQ(linesStartingWith(lines, "SUMMARY:"),
-              (std::vector<std::string>{"Ocena ryzyka: Spawacz (Huta \"Łódź\" ul. Długa 1\\; Łódź)",
-                                        "Badania lekarskie: Jan Nowak – Spawacz",
-                                        "Badania lekarskie: Anna Kowalska – Spawacz",
-                                        "Szkolenie okresowe: Anna Kowalska – Spawacz"}));
+    EXPECT_EQ(
+        linesStartingWith(lines, "SUMMARY:"),
+        (std::vector<std::string>{"Ocena ryzyka: Spawacz (Huta \"Łódź\"\\, ul. Długa 1\\; Łódź)",
+                                  "Badania lekarskie: Jan Nowak – Spawacz",
+                                  "Badania lekarskie: Anna Kowalska – Spawacz",
+                                  "Szkolenie okresowe: Anna Kowalska – Spawacz"}));
 
     const std::vector<std::string> uids = linesStartingWith(lines, "UID:");
     ASSERT_EQ(uids.size(), 4u);
@@ -619,8 +620,8 @@ TEST(RegisterCalendar, TextIsEscapedAndLongLinesFolded) {
     const std::vector<std::string> summaries = linesStartingWith(lines, "SUMMARY:");
     ASSERT_EQ(summaries.size(), 4u);
     const std::string station = "Spawacz\\, ślusarz\\; tokarz \\\\ frezer";
-    EXPECT_EQ(summaries[0], "Ocena ryzyka: " + station + " (" + longName +
-                                " Zakład Produkcji Łożysk ul. Łąkowa 5)");
+    EXPECT_EQ(summaries[0], "Ocena ryzyka: " + station + " (" + trim(longName) +
+                                "\\, Zakład Produkcji Łożysk\\, ul. Łąkowa 5)");
     EXPECT_EQ(summaries[1], "Badania lekarskie: Łukasz Żółtowski-Źdźbło – " + station);
     EXPECT_EQ(linesStartingWith(lines, "DESCRIPTION:").front(),
               longName + "\\nZakład Produkcji Łożysk\\nul. Łąkowa 5\\nPlik: a\\\\b.trk");
