@@ -135,14 +135,14 @@ private slots:
     }
 
     void columnsAndTexts() {
-        RegisterWindow& w = windowWith(sample());
+        RegisterWindow& rw = windowWith(sample());
         QStringList titles;
-        for (int c = 0; c < w.filter().columnCount(); ++c)
-            titles << w.filter().headerData(c, Qt::Horizontal).toString();
-        QCOMPARE(titles, (QStringList{"Zakład", "Stanowisko", "Kod", "Nr oceny", "Data oceny",
-                                      "Poziom ryzyka", "Ocena", "Następna ocena",
-                                      "Badania nieaktualne", "Szkolenia nieaktualne",
-                                      "Zadania planu", "Plik"}));
+        for (int c = 0; c < rw.filter().columnCount(); ++c)
+            titles << rw.filter().headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(titles,
+                 (QStringList{"Zakład", "Stanowisko", "Kod", "Nr oceny", "Data oceny",
+                              "Poziom ryzyka", "Ocena", "Następna ocena", "Badania nieaktualne",
+                              "Szkolenia nieaktualne", "Zadania planu", "Plik"}));
         // The exports write the same columns.
         std::vector<QString> core;
         for (const std::string& t : registerColumnTitles())
@@ -155,32 +155,34 @@ private slots:
         r.workers = {{"Jan Kowalski", addDays(kToday, -1), addDays(kToday, 10)},
                      {"Anna Nowak", addDays(kToday, 1), addDays(kToday, -1)},
                      {"Piotr Wiśniewski", kToday, std::nullopt}};
-        windowWith({r});
+        RegisterWindow& one = windowWith({r});
         QStringList texts;
         for (int c = 0; c < RegisterModel::kColumnCount; ++c)
-            texts << w.filter().index(0, c).data().toString();
+            texts << one.filter().index(0, c).data().toString();
         // Examinations: overdue the day before and on today itself, current the day after.
-        QCOMPARE(texts, (QStringList{"Huta", "Walcownik", "K1", "7", "4 maja 2026", "1250",
-                                     "ŚREDNIE", "12 marca 2027 (za 5 dni)", "2", "1", "3",
-                                     "x/ocena.trk"}));
-        QCOMPARE(win_->countLabel()->text(), QStringLiteral("Pokazano: 1 z 1"));
+        QCOMPARE(texts,
+                 (QStringList{"Huta", "Walcownik", "K1", "7", "4 maja 2026", "1250", "ŚREDNIE",
+                              "12 marca 2027 (za 5 dni)", "2", "1", "3", "x/ocena.trk"}));
+        QCOMPARE(one.countLabel()->text(), QStringLiteral("Pokazano: 1 z 1"));
     }
 
     void dueDatesAndTheirColours() {
-        RegisterWindow& w = windowWith({
+        RegisterWindow& rw = windowWith({
             row("past.trk", "A", "S", 1, 0, 0, "", on(addDays(kToday, -3))),
             row("today.trk", "A", "S", 1, 0, 0, "", on(kToday)),
             row("in30.trk", "A", "S", 1, 0, 0, "", on(addDays(kToday, 30))),
             row("in31.trk", "A", "S", 1, 0, 0, "", on(addDays(kToday, 31))),
-            row("now.trk", "A", "S", 1, 0, 0, "BARDZO DUŻE", {NextAssessment::Kind::Immediately, 0}),
+            row("now.trk", "A", "S", 1, 0, 0, "BARDZO DUŻE",
+                {NextAssessment::Kind::Immediately, 0}),
             row("none.trk", "A", "S", 1, 0, 0, "BARDZO MAŁE", {}),
         });
         const int c = RegisterModel::kNastepna;
-        auto cell = [&](int r, int role) { return w.filter().index(r, c).data(role); };
+        auto cell = [&](int r, int role) { return rw.filter().index(r, c).data(role); };
         // Sorted by file: in30, in31, none, now, past, today.
-        QCOMPARE(shownFiles(w), (QStringList{"in30.trk", "in31.trk", "none.trk", "now.trk",
-                                             "past.trk", "today.trk"}));
-        QCOMPARE(cell(0, Qt::DisplayRole).toString(), QStringLiteral("6 kwietnia 2027 (za 30 dni)"));
+        QCOMPARE(shownFiles(rw), (QStringList{"in30.trk", "in31.trk", "none.trk", "now.trk",
+                                              "past.trk", "today.trk"}));
+        QCOMPARE(cell(0, Qt::DisplayRole).toString(),
+                 QStringLiteral("6 kwietnia 2027 (za 30 dni)"));
         QCOMPARE(cell(1, Qt::DisplayRole).toString(), QStringLiteral("7 kwietnia 2027"));
         QCOMPARE(cell(2, Qt::DisplayRole).toString(), QString());
         QCOMPARE(cell(3, Qt::DisplayRole).toString(), QStringLiteral("niezwłocznie"));
@@ -199,63 +201,63 @@ private slots:
 
         // The grade in the colours of its band, as on the risk level page.
         const int g = RegisterModel::kOcena;
-        QCOMPARE(w.filter().index(3, g).data(Qt::BackgroundRole).value<QColor>(),
+        QCOMPARE(rw.filter().index(3, g).data(Qt::BackgroundRole).value<QColor>(),
                  QColor(0xc6, 0x28, 0x28));
-        QCOMPARE(w.filter().index(2, g).data(Qt::BackgroundRole).value<QColor>(),
+        QCOMPARE(rw.filter().index(2, g).data(Qt::BackgroundRole).value<QColor>(),
                  QColor(0x2e, 0x7d, 0x32));
-        QVERIFY(!w.filter().index(0, g).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!rw.filter().index(0, g).data(Qt::BackgroundRole).isValid());
     }
 
     void sortingByDateNumberAndText() {
-        RegisterWindow& w = windowWith(sample());
-        QTableView* v = w.view();
+        RegisterWindow& rw = windowWith(sample());
+        QTableView* v = rw.view();
         // Dates as dates: "12 lutego 2025" comes before "1 marca 2025", "30 grudnia 2024" first.
         v->sortByColumn(RegisterModel::kDataOceny, Qt::AscendingOrder);
-        QCOMPARE(shownFiles(w),
+        QCOMPARE(shownFiles(rw),
                  (QStringList{"c.trk", "b.trk", "a.trk", "d.trk", "sub/zepsuty.trk"}));
         // Numbers as numbers: 10 after 3.
         v->sortByColumn(RegisterModel::kNr, Qt::AscendingOrder);
-        QCOMPARE(column(w, RegisterModel::kNr), (QStringList{"1", "2", "3", "10", ""}));
+        QCOMPARE(column(rw, RegisterModel::kNr), (QStringList{"1", "2", "3", "10", ""}));
         v->sortByColumn(RegisterModel::kPoziom, Qt::DescendingOrder);
-        QCOMPARE(shownFiles(w).first(), QStringLiteral("sub/zepsuty.trk"));
-        QCOMPARE(shownFiles(w).mid(1), (QStringList{"c.trk", "b.trk", "a.trk", "d.trk"}));
+        QCOMPARE(shownFiles(rw).first(), QStringLiteral("sub/zepsuty.trk"));
+        QCOMPARE(shownFiles(rw).mid(1), (QStringList{"c.trk", "b.trk", "a.trk", "d.trk"}));
         // Text in the Polish order: L, Ł, M, Z.
         v->sortByColumn(RegisterModel::kZaklad, Qt::AscendingOrder);
-        QCOMPARE(column(w, RegisterModel::kZaklad).mid(0, 4),
+        QCOMPARE(column(rw, RegisterModel::kZaklad).mid(0, 4),
                  (QStringList{"Lublin", "Łódź Sp. z o.o.", "Mielec", "Zakład Żółw"}));
         // The next assessment: "niezwłocznie" first, then by date, then none.
         v->sortByColumn(RegisterModel::kNastepna, Qt::AscendingOrder);
-        QCOMPARE(shownFiles(w).mid(0, 4), (QStringList{"c.trk", "a.trk", "b.trk", "d.trk"}));
+        QCOMPARE(shownFiles(rw).mid(0, 4), (QStringList{"c.trk", "a.trk", "b.trk", "d.trk"}));
     }
 
     void searchIgnoresCaseAndPolishLetters() {
-        RegisterWindow& w = windowWith(sample());
-        w.searchField()->setText(QStringLiteral("LODZ"));
-        QCOMPARE(shownFiles(w), QStringList{"b.trk"});
-        QCOMPARE(w.countLabel()->text(), QStringLiteral("Pokazano: 1 z 5"));
-        w.searchField()->setText(QStringLiteral("żółw"));
-        QCOMPARE(shownFiles(w), QStringList{"d.trk"});
-        w.searchField()->setText(QStringLiteral("slusarz"));
-        QCOMPARE(shownFiles(w), QStringList{"c.trk"});
+        RegisterWindow& rw = windowWith(sample());
+        rw.searchField()->setText(QStringLiteral("LODZ"));
+        QCOMPARE(shownFiles(rw), QStringList{"b.trk"});
+        QCOMPARE(rw.countLabel()->text(), QStringLiteral("Pokazano: 1 z 5"));
+        rw.searchField()->setText(QStringLiteral("żółw"));
+        QCOMPARE(shownFiles(rw), QStringList{"d.trk"});
+        rw.searchField()->setText(QStringLiteral("slusarz"));
+        QCOMPARE(shownFiles(rw), QStringList{"c.trk"});
         // The unreadable file is found by its name and its message.
-        w.searchField()->setText(QStringLiteral("USZKODZONY"));
-        QCOMPARE(shownFiles(w), QStringList{"sub/zepsuty.trk"});
-        w.searchField()->setText(QStringLiteral("nic takiego"));
-        QCOMPARE(shownFiles(w), QStringList());
-        QCOMPARE(w.countLabel()->text(), QStringLiteral("Pokazano: 0 z 5"));
-        w.searchField()->clear();
-        QCOMPARE(w.countLabel()->text(), QStringLiteral("Pokazano: 5 z 5"));
+        rw.searchField()->setText(QStringLiteral("USZKODZONY"));
+        QCOMPARE(shownFiles(rw), QStringList{"sub/zepsuty.trk"});
+        rw.searchField()->setText(QStringLiteral("nic takiego"));
+        QCOMPARE(shownFiles(rw), QStringList());
+        QCOMPARE(rw.countLabel()->text(), QStringLiteral("Pokazano: 0 z 5"));
+        rw.searchField()->clear();
+        QCOMPARE(rw.countLabel()->text(), QStringLiteral("Pokazano: 5 z 5"));
     }
 
     void filtersOnBothSidesOfTheirBoundaries() {
         RegisterRow examDue = row("exam.trk", "A", "S", 1, 0, 0, "", on(addDays(kToday, 200)));
         examDue.workers = {{"Jan", kToday, std::nullopt}};
-        RegisterRow examLater = row("examlater.trk", "A", "S", 1, 0, 0, "",
-                                    on(addDays(kToday, 200)));
+        RegisterRow examLater =
+            row("examlater.trk", "A", "S", 1, 0, 0, "", on(addDays(kToday, 200)));
         examLater.workers = {{"Jan", addDays(kToday, 1), addDays(kToday, 1)}};
         RegisterRow training = row("training.trk", "A", "S", 1, 0, 0, "", {});
         training.workers = {{"Jan", addDays(kToday, 100), addDays(kToday, -1)}};
-        RegisterWindow& w = windowWith({
+        RegisterWindow& rw = windowWith({
             row("past.trk", "A", "S", 1, 0, 0, "", on(addDays(kToday, -1))),
             row("today.trk", "A", "S", 1, 0, 0, "", on(kToday)),
             row("in30.trk", "A", "S", 1, 0, 0, "", on(addDays(kToday, 30))),
@@ -267,38 +269,41 @@ private slots:
             training,
             unreadable("zly.trk", "Nie można otworzyć pliku."),
         });
-        QVERIFY(w.allFilter()->isChecked());
-        QCOMPARE(shownFiles(w).size(), 10);
+        QVERIFY(rw.allFilter()->isChecked());
+        QCOMPARE(shownFiles(rw).size(), 10);
 
-        w.overdueFilter()->setChecked(true);
-        QCOMPARE(shownFiles(w), (QStringList{"exam.trk", "now.trk", "past.trk", "training.trk",
-                                             "zly.trk"}));
-        QCOMPARE(w.countLabel()->text(), QStringLiteral("Pokazano: 5 z 10"));
+        rw.overdueFilter()->setChecked(true);
+        QCOMPARE(shownFiles(rw),
+                 (QStringList{"exam.trk", "now.trk", "past.trk", "training.trk", "zly.trk"}));
+        QCOMPARE(rw.countLabel()->text(), QStringLiteral("Pokazano: 5 z 10"));
 
-        w.soonFilter()->setChecked(true);
-        QCOMPARE(shownFiles(w), (QStringList{"exam.trk", "in30.trk", "now.trk", "past.trk",
-                                             "today.trk", "training.trk", "zly.trk"}));
+        rw.soonFilter()->setChecked(true);
+        QCOMPARE(shownFiles(rw), (QStringList{"exam.trk", "in30.trk", "now.trk", "past.trk",
+                                              "today.trk", "training.trk", "zly.trk"}));
 
         // The search narrows the filter further.
-        w.searchField()->setText(QStringLiteral("PAST"));
-        QCOMPARE(shownFiles(w), QStringList{"past.trk"});
-        w.searchField()->clear();
-        w.allFilter()->setChecked(true);
-        QCOMPARE(w.countLabel()->text(), QStringLiteral("Pokazano: 10 z 10"));
+        rw.searchField()->setText(QStringLiteral("PAST"));
+        QCOMPARE(shownFiles(rw), QStringList{"past.trk"});
+        rw.searchField()->clear();
+        rw.allFilter()->setChecked(true);
+        QCOMPARE(rw.countLabel()->text(), QStringLiteral("Pokazano: 10 z 10"));
     }
 
     void unreadableFileIsListedWithItsMessage() {
-        RegisterWindow& w = windowWith(sample());
-        const int r = shownFiles(w).indexOf(QStringLiteral("sub/zepsuty.trk"));
+        RegisterWindow& rw = windowWith(sample());
+        const int r = int(shownFiles(rw).indexOf(QStringLiteral("sub/zepsuty.trk")));
         QVERIFY(r >= 0);
-        const QModelIndex grade = w.filter().index(r, RegisterModel::kOcena);
+        const QModelIndex grade = rw.filter().index(r, RegisterModel::kOcena);
         QVERIFY(grade.data().toString().contains(QStringLiteral("Plik jest uszkodzony.")));
-        QVERIFY(w.filter().index(r, RegisterModel::kZaklad).data(Qt::ToolTipRole).toString().contains(
-            QStringLiteral("Plik jest uszkodzony.")));
+        QVERIFY(rw.filter()
+                    .index(r, RegisterModel::kZaklad)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("Plik jest uszkodzony.")));
         // Selecting it tells why in the detail pane.
-        w.view()->setCurrentIndex(w.filter().index(r, 0));
-        QVERIFY(w.detail()->title()->text().contains(QStringLiteral("Plik jest uszkodzony.")));
-        QCOMPARE(w.detail()->table()->rowCount(), 0);
+        rw.view()->setCurrentIndex(rw.filter().index(r, 0));
+        QVERIFY(rw.detail()->title()->text().contains(QStringLiteral("Plik jest uszkodzony.")));
+        QCOMPARE(rw.detail()->table()->rowCount(), 0);
     }
 
     void historyOfTheSelectedStation() {
@@ -312,11 +317,11 @@ private slots:
             row("inna.trk", "Huta", "Suwnicowy", 1, dayNumberFromCivil(2025, 1, 10), 40, "MAŁE",
                 {}),
         };
-        RegisterWindow& w = windowWith(rows);
-        w.view()->setCurrentIndex(w.filter().index(2, 0)); // 2026.trk (sorted by file)
-        QCOMPARE(w.filter().index(2, RegisterModel::kPlik).data().toString(),
+        RegisterWindow& rw = windowWith(rows);
+        rw.view()->setCurrentIndex(rw.filter().index(2, 0)); // 2026.trk (sorted by file)
+        QCOMPARE(rw.filter().index(2, RegisterModel::kPlik).data().toString(),
                  QStringLiteral("2026.trk"));
-        QTableWidget* t = w.detail()->table();
+        QTableWidget* t = rw.detail()->table();
         QCOMPARE(t->rowCount(), 3);
         QStringList dates, levels, changes;
         for (int i = 0; i < 3; ++i) {
@@ -326,15 +331,16 @@ private slots:
         }
         QCOMPARE(dates, (QStringList{"10 stycznia 2024", "10 stycznia 2025", "10 stycznia 2026"}));
         QCOMPARE(levels, (QStringList{"1250", "1000", "250"}));
-        QCOMPARE(changes, (QStringList{"", QStringLiteral("\u2212250"), QStringLiteral("\u2212750")}));
-        QCOMPARE(w.detail()->chart().data().values, (std::vector<double>{1250, 1000, 250}));
+        QCOMPARE(changes,
+                 (QStringList{"", QStringLiteral("\u2212250"), QStringLiteral("\u2212750")}));
+        QCOMPARE(rw.detail()->chart().data().values, (std::vector<double>{1250, 1000, 250}));
         QVERIFY(t->item(2, 0)->font().bold()); // the selected assessment
         QVERIFY(!t->item(0, 0)->font().bold());
 
         // A station with one assessment has no change; a rise shows its plus sign.
-        w.view()->setCurrentIndex(w.filter().index(3, 0));
+        rw.view()->setCurrentIndex(rw.filter().index(3, 0));
         QCOMPARE(t->rowCount(), 1);
-        QCOMPARE(w.detail()->chart().data().values, std::vector<double>{40});
+        QCOMPARE(rw.detail()->chart().data().values, std::vector<double>{40});
         QCOMPARE(changeText(250), QStringLiteral("+250"));
         QCOMPARE(changeText(-1000), QStringLiteral("\u22121000"));
     }
@@ -348,16 +354,16 @@ private slots:
                             on(addDays(kToday, 100)));
         RegisterRow c = row("c.trk", "C", "S", 3, dayNumberFromCivil(2025, 1, 1), 300, "DUŻE",
                             {NextAssessment::Kind::Immediately, 0});
-        RegisterWindow& w = windowWith({a, b, c});
-        w.overdueFilter()->setChecked(true);
-        w.view()->sortByColumn(RegisterModel::kNr, Qt::DescendingOrder);
-        QCOMPARE(shownFiles(w), (QStringList{"c.trk", "a.trk"}));
+        RegisterWindow& rw = windowWith({a, b, c});
+        rw.overdueFilter()->setChecked(true);
+        rw.view()->sortByColumn(RegisterModel::kNr, Qt::DescendingOrder);
+        QCOMPARE(shownFiles(rw), (QStringList{"c.trk", "a.trk"}));
 
         const QString csv = dir_->filePath("rejestr.csv");
         const QString ics = dir_->filePath("terminy"); // the extension is added
         prompts->saveNames << csv << ics;
-        QVERIFY(w.exportTable());
-        QVERIFY(w.exportCalendar());
+        QVERIFY(rw.exportTable());
+        QVERIFY(rw.exportCalendar());
         const std::string wantCsv = registerCsv({c, a}, kToday);
         QCOMPARE(readAll(csv), QByteArray::fromStdString(wantCsv));
         QCOMPARE(withoutStamp(readAll(ics + QStringLiteral(".ics"))),
@@ -365,7 +371,7 @@ private slots:
         QCOMPARE(prompts->saveSuffixes, (QStringList{"csv", "ics"}));
 
         // A cancelled dialog writes nothing.
-        QVERIFY(!w.exportTable());
+        QVERIFY(!rw.exportTable());
         QCOMPARE(QDir(dir_->path()).entryList({"*.csv"}).size(), 1);
     }
 
@@ -431,10 +437,11 @@ private slots:
         QCOMPARE(r->countLabel()->text(), QStringLiteral("Pokazano: 0 z 0"));
         // Every control is named for the screen reader.
         for (QWidget* c : r->findChildren<QWidget*>())
-            if (c->focusPolicy() != Qt::NoFocus && c->isVisible() &&
-                !c->inherits("QScrollBar") && !c->inherits("QHeaderView") &&
-                c->parentWidget() && !c->parentWidget()->inherits("QAbstractScrollArea"))
-                QVERIFY2(!c->accessibleName().isEmpty() || !c->property("text").toString().isEmpty(),
+            if (c->focusPolicy() != Qt::NoFocus && c->isVisible() && !c->inherits("QScrollBar") &&
+                !c->inherits("QHeaderView") && c->parentWidget() &&
+                !c->parentWidget()->inherits("QAbstractScrollArea"))
+                QVERIFY2(!c->accessibleName().isEmpty() ||
+                             !c->property("text").toString().isEmpty(),
                          c->metaObject()->className());
         // A cancelled folder dialog keeps the folder.
         const QString kept = r->folder();
