@@ -94,6 +94,18 @@ void DocumentCommands::openAtStartup(const QString& fileName) {
     readFile(name);
 }
 
+bool DocumentCommands::openFile(const QString& fileName) {
+    if (!askToSave()) return false;
+    const QString name = absoluteName(fileName);
+    if (!QFileInfo::exists(name)) {
+        showMessage(window_, kTitleAssessment, kFileDoesNotExistText);
+        return false;
+    }
+    document_.setCurrentFileName(name);
+    readFile(name);
+    return true;
+}
+
 void DocumentCommands::readFile(const QString& fileName) {
     wizard_.beginReset();
     Assessment& a = document_.assessment();
@@ -159,6 +171,7 @@ bool DocumentCommands::Save() {
     saveTrkFile(document_.assessment(), toPath(document_.CurrentFileName()));
     document_.SetSaved(true);
     document_.setCaptionFromFileName();
+    emit saved(document_.CurrentFileName());
     return true;
 }
 
@@ -176,6 +189,7 @@ bool DocumentCommands::SaveAs() {
     document_.setCurrentFileName(name);
     document_.SetSaved(true);
     document_.setCaptionFromFileName();
+    emit saved(name);
     return true;
 }
 

@@ -55,6 +55,13 @@ public:
     bool askToSave();
     // The file named on the command line (a double-clicked .trk file); no question is asked.
     void openAtStartup(const QString& fileName);
+    // Opens a file chosen elsewhere (the register of assessments): asks to save first, as
+    // "Otwórz..." does. False when the question stopped it.
+    bool openFile(const QString& fileName);
+
+signals:
+    // A file was written by Save or Save as (the absolute name).
+    void saved(const QString& fileName);
 
 private:
     // Clears the document and reads the file into it; shows what went wrong.

@@ -21,6 +21,7 @@ class DocumentCommands;
 class HelpWindow;
 class PickerService;
 class PrintCommand;
+class RegisterWindow;
 class SettingsStore;
 class TForm8;
 class Wizard;
@@ -81,6 +82,10 @@ public:
     // state, shown modally.
     void showCatalogueEditor();
     TForm8* catalogueEditor();
+    // "Plik" → "Rejestr ocen...": the register window, made on first use.
+    RegisterWindow* registerWindow();
+    QAction* registerAction() const { return register_; }
+    void showRegister();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,6 +119,8 @@ private:
     QAction* exportPdf_ = nullptr;
     QAction* options_action_ = nullptr;
     QAction* editor_ = nullptr;
+    QAction* register_ = nullptr;
+    RegisterWindow* registerWindow_ = nullptr;
     bool shownOnce_ = false;
     PrintOptions printOptions_;
 };
