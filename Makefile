@@ -63,7 +63,7 @@ bench: deps $(BUILD)/CMakeCache.txt
 		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_print_bench && \
 		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_workers_bench && \
 		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_report_bench && \
-		./$(BUILD)/bin/tarnik_register_bench; \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_register_bench; \
 	fi
 
 FORMAT_SOURCES = find core app tests bench \( -name '*.cpp' -o -name '*.h' \) -print0
