@@ -33,6 +33,19 @@ namespace {
 struct IndexBroken : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+// Raised when another program (another window, tarnik --register) holds the index for longer than
+// the driver waits: the index is sound and is left alone.
+struct IndexBusy : IndexBroken {
+    using IndexBroken::IndexBroken;
+};
+
+[[noreturn]] void raise(const QSqlError& error) {
+    // SQLITE_BUSY and SQLITE_LOCKED.
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("5") || code == QLatin1String("6"))
+        throw IndexBusy(error.text().toStdString());
+    throw IndexBroken(error.text().toStdString());
+}
 
 // Bumped whenever the table changes: an index of another version is rebuilt.
 constexpr int kSchemaVersion = 1;
@@ -274,7 +287,7 @@ struct RegisterIndex::Impl {
     QSqlDatabase db() const { return QSqlDatabase::database(connection, false); }
 
     static void check(bool ok, const QSqlQuery& q) {
-        if (!ok) throw IndexBroken(q.lastError().text().toStdString());
+        if (!ok) raise(q.lastError());
     }
     void exec(const char* sql) {
         QSqlQuery q(db());
@@ -287,7 +300,9 @@ struct RegisterIndex::Impl {
         QSqlDatabase d = db();
         d.close();
         d.setDatabaseName(name);
-        if (!d.open()) throw IndexBroken(d.lastError().text().toStdString());
+        // Another program scanning the same index holds it for a moment only.
+        d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+        if (!d.open()) raise(d.lastError());
         QSqlQuery q(d);
         check(q.exec(QStringLiteral("PRAGMA user_version")) && q.next(), q);
         const int version = q.value(0).toInt();
@@ -321,6 +336,8 @@ struct RegisterIndex::Impl {
         if (opened) return;
         try {
             openAs(file);
+        } catch (const IndexBusy&) {
+            throw;
         } catch (const IndexBroken&) {
             removeFiles();
             try {
@@ -331,6 +348,13 @@ struct RegisterIndex::Impl {
             }
         }
         opened = true;
+    }
+
+    // For one scan while another program holds the index: an index in memory, and the file tried
+    // again next time.
+    void useMemoryOnce() {
+        openAs(QStringLiteral(":memory:"));
+        opened = false;
     }
 
     void rebuild() {
@@ -405,10 +429,10 @@ struct RegisterIndex::Impl {
     }
 
     void begin() {
-        if (!db().transaction()) throw IndexBroken(db().lastError().text().toStdString());
+        if (!db().transaction()) raise(db().lastError());
     }
     void commit() {
-        if (!db().commit()) throw IndexBroken(db().lastError().text().toStdString());
+        if (!db().commit()) raise(db().lastError());
     }
     void rollback() { db().rollback(); }
 
@@ -500,6 +524,9 @@ std::optional<std::vector<RegisterRow>> RegisterIndex::scan(const QString& folde
     try {
         d->ensureOpen();
         return d->scanOnce(key, files, progress);
+    } catch (const IndexBusy&) {
+        d->useMemoryOnce();
+        return d->scanOnce(key, files, progress);
     } catch (const IndexBroken&) {
         // Damaged while in use (or after opening): start again from an empty index.
         d->rebuild();
@@ -509,9 +536,10 @@ std::optional<std::vector<RegisterRow>> RegisterIndex::scan(const QString& folde
 
 RegisterRow RegisterIndex::refresh(const QString& folder, const QString& file) {
     const QString key = canonicalFolder(folder);
-    const QString absolute = QDir(folder).absoluteFilePath(file);
-    const QString relative =
-        QDir::fromNativeSeparators(QDir(key).relativeFilePath(canonicalFolder(absolute)));
+    const QFileInfo info(QDir(folder).absoluteFilePath(file));
+    const QString absolute = info.absoluteFilePath();
+    const QString relative = QDir::fromNativeSeparators(QDir(key).relativeFilePath(
+        canonicalFolder(info.absolutePath()) + QLatin1Char('/') + info.fileName()));
     const fs::path path = toPath(absolute);
     RegisterRow row = readRegisterRow(path, relative.toStdString());
     row.file = relative.toStdString();
@@ -542,6 +570,8 @@ RegisterRow RegisterIndex::refresh(const QString& folder, const QString& file) {
     };
     try {
         store();
+    } catch (const IndexBusy&) {
+        // The next scan finds the file changed and reads it.
     } catch (const IndexBroken&) {
         d->rebuild();
         store();

@@ -197,6 +197,33 @@ private slots:
         QCOMPARE(again.filesReadByLastScan(), 0);
     }
 
+    // Another program holding the index: this scan does without it, and the index is kept.
+    void indexHeldByAnotherProgramIsKept() {
+        {
+            RegisterIndex index(database_);
+            QVERIFY(index.scan(folder_));
+        }
+        touchLater(at(QStringLiteral("b.trk")), 10);
+        {
+            QSqlDatabase other =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            other.setDatabaseName(database_);
+            QVERIFY(other.open());
+            QSqlQuery lock(other);
+            QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            RegisterIndex index(database_);
+            const auto rows = index.scan(folder_);
+            QVERIFY(rows);
+            QVERIFY(*rows == readDirectly(folder_, allFiles()));
+            QVERIFY(lock.exec(QStringLiteral("COMMIT")));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        RegisterIndex index(database_);
+        QVERIFY(*index.scan(folder_) == readDirectly(folder_, allFiles()));
+        QCOMPARE(index.filesReadByLastScan(), 1);
+    }
+
     // New, changed (content or only the time of the last write), deleted: only those are read.
     void changedFilesReadAgainAndDeletedOnesDropped() {
         RegisterIndex index(database_);
