@@ -108,23 +108,29 @@ int main(int argc, char* argv[]) {
     // What reading the rows costs without the index, on one thread: the part of the indexing
     // that is the reader's.
     {
-        QElapsedTimer t;
-        t.start();
-        for (const QString& f : files)
-            (void)readRegisterRow(toPath(f), "x.trk");
-        std::printf("  reading the rows, 1 thread: %8.3f s  (no index; for comparison)\n",
-                    seconds(t));
+        double direct = 1e300;
+        for (int round = 0; round < 3; ++round) {
+            QElapsedTimer t;
+            t.start();
+            for (const QString& f : files)
+                (void)readRegisterRow(toPath(f), "x.trk");
+            direct = std::min(direct, seconds(t));
+        }
+        std::printf("  reading the rows, 1 thread: %8.3f s  (no index; for comparison)\n", direct);
     }
 
-    // The first indexing, into an index that does not exist yet.
-    double first = 0;
+    // The first indexing, into an index that does not exist yet: the best of three, each into a
+    // new index (the last one is kept for what follows).
+    double first = 1e300;
     std::vector<RegisterRow> indexed;
-    {
+    for (int round = 0; round < 3; ++round) {
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(database + QLatin1String(suffix));
         RegisterIndex index(database);
         QElapsedTimer t;
         t.start();
         const auto rows = index.scan(folder);
-        first = seconds(t);
+        first = std::min(first, seconds(t));
         if (!rows || rows->size() != static_cast<std::size_t>(kFiles) ||
             index.filesReadByLastScan() != kFiles) {
             std::fprintf(stderr, "the first indexing did not list every file\n");

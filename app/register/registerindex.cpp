@@ -20,6 +20,10 @@
 #include <thread>
 #include <unordered_map>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "app/platform/pathutil.h"
 #include "core/base/errors.h"
 
@@ -130,14 +134,24 @@ bool isAssessmentFile(const fs::path& p) {
     return ext == ".trk";
 }
 
+// The size and the time of the last write of a regular file, from one look at it; false for
+// anything else or a file that cannot be looked at.
 bool stamp(const fs::path& p, qint64& size, qint64& mtime) {
+#ifdef _WIN32
     std::error_code ec;
+    if (!fs::is_regular_file(p, ec)) return false;
     const auto bytes = fs::file_size(p, ec);
     if (ec) return false;
     const auto written = fs::last_write_time(p, ec);
     if (ec) return false;
     size = static_cast<qint64>(bytes);
     mtime = static_cast<qint64>(written.time_since_epoch().count());
+#else
+    struct stat st {};
+    if (::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    size = static_cast<qint64>(st.st_size);
+    mtime = static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+#endif
     return true;
 }
 
@@ -167,8 +181,6 @@ std::vector<FoundFile> findFiles(const QString& folder) {
         }
         const fs::directory_entry& entry = *it;
         if (!isAssessmentFile(entry.path())) continue;
-        std::error_code typeError;
-        if (!entry.is_regular_file(typeError)) continue;
         FoundFile f;
         f.path = entry.path();
         if (!stamp(f.path, f.size, f.mtime)) continue;
