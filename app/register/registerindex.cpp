@@ -200,7 +200,7 @@ struct Stored {
 // touched by the thread that owns the index.
 class ParallelReader {
 public:
-    ParallelReader(const std::vector<const FoundFile*>& files) : files_(files) {
+    explicit ParallelReader(const std::vector<const FoundFile*>& files) : files_(files) {
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
         const unsigned count = std::min<unsigned>(
             {2u, cores, static_cast<unsigned>(std::max<std::size_t>(files.size(), 1))});
@@ -208,7 +208,10 @@ public:
             threads_.emplace_back([this] { work(); });
     }
     ~ParallelReader() {
-        stop_ = true;
+        {
+            std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
         space_.notify_all();
         for (std::thread& t : threads_)
             t.join();
