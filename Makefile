@@ -59,10 +59,11 @@ bench: deps $(BUILD)/CMakeCache.txt
 	./$(BUILD)/bin/tarnik_bench
 	@if cmake --build $(BUILD) --target help | grep -q tarnik_print_bench; then \
 		cmake --build $(BUILD) -j$(JOBS) --target tarnik_print_bench tarnik_workers_bench \
-			tarnik_report_bench && \
+			tarnik_report_bench tarnik_register_bench && \
 		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_print_bench && \
 		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_workers_bench && \
-		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_report_bench; \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_report_bench && \
+		QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/tarnik_register_bench; \
 	fi
 
 FORMAT_SOURCES = find core app tests bench \( -name '*.cpp' -o -name '*.h' \) -print0

@@ -1,13 +1,18 @@
 #include "app/cli/commandline.h"
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QGuiApplication>
 #include <memory>
 
 #include "app/platform/pathutil.h"
 #include "app/platform/qtsettingsstore.h"
 #include "app/print/pdfcommand.h"
+#include "app/register/registerindex.h"
+#include "core/base/errors.h"
 #include "core/evaluation/summary.h"
 #include "core/model/convert.h"
+#include "core/register/registerexport.h"
 #include "core/version.h"
 
 namespace tarnik {
@@ -57,6 +62,38 @@ void parsePdf(const QStringList& args, CommandLine& cl) {
     cl.pdfIn = rest[1];
 }
 
+const QString kRegisterUsage =
+    QStringLiteral("Użycie: tarnik --register FOLDER [--today RRRR-MM-DD]");
+
+void parseRegister(const QStringList& args, CommandLine& cl) {
+    // --register FOLDER [--today YYYY-MM-DD], the date also before FOLDER.
+    QStringList rest = args.mid(1);
+    const qsizetype today = rest.indexOf(QStringLiteral("--today"));
+    if (today >= 0) {
+        const QDate date = today + 1 < rest.size()
+                               ? QDate::fromString(rest[today + 1], QStringLiteral("yyyy-MM-dd"))
+                               : QDate();
+        if (!date.isValid()) {
+            cl.mode = CommandLine::Mode::Error;
+            cl.error = today + 1 < rest.size()
+                           ? QStringLiteral("Nieprawidłowa data: %1 (podaj RRRR-MM-DD, "
+                                            "np. 2024-03-15)")
+                                 .arg(rest[today + 1])
+                           : kRegisterUsage;
+            return;
+        }
+        cl.registerToday = dayNumberFromCivil(date.year(), date.month(), date.day());
+        rest.remove(today, 2);
+    }
+    if (rest.size() != 1 || rest[0].startsWith(QLatin1String("--"))) {
+        cl.mode = CommandLine::Mode::Error;
+        cl.error = kRegisterUsage;
+        return;
+    }
+    cl.mode = CommandLine::Mode::Register;
+    cl.registerFolder = rest[0];
+}
+
 // The toolkit's own notes (a missing runtime folder, a font it substitutes) are not the
 // command's messages: standard error holds one line, and only on failure.
 void dropToolkitNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -79,6 +116,36 @@ int runPdf(const CommandLine& cl, std::FILE* err) {
     if (r.exitCode != 0)
         std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
     return r.exitCode;
+}
+
+// The rows of every assessment of the folder as JSON, through the register's index in the user's
+// cache folder, which the register window shares.
+int runRegister(const CommandLine& cl, std::FILE* out, std::FILE* err) {
+    // The database driver is a plug-in, which the toolkit loads for an application object only.
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        qInstallMessageHandler(dropToolkitNotes);
+        static int argc = 1;
+        static char name[] = "tarnik";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const DayNumber today = cl.registerToday ? *cl.registerToday : todayDayNumber();
+    std::string json;
+    try {
+        RegisterIndex index(defaultRegisterIndexFile());
+        const auto rows = index.scan(cl.registerFolder);
+        json = registerJson(rows ? *rows : std::vector<RegisterRow>{}, today);
+    } catch (const std::exception& e) {
+        std::fprintf(err, "%s\n", QString::fromUtf8(e.what()).toLocal8Bit().constData());
+        return 1;
+    }
+    // JSON is UTF-8 whatever the console's code page.
+    if (std::fwrite(json.data(), 1, json.size(), out) != json.size() || std::fflush(out) != 0) {
+        std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -108,6 +175,8 @@ CommandLine parseCommandLine(const QStringList& args) {
         }
     } else if (first == QLatin1String("--pdf")) {
         parsePdf(args, cl);
+    } else if (first == QLatin1String("--register")) {
+        parseRegister(args, cl);
     } else if (first.startsWith(QLatin1String("--"))) {
         cl.mode = CommandLine::Mode::Error;
         cl.error = QStringLiteral("Nieznana opcja: %1 (tarnik --help wyświetla opcje)").arg(first);
@@ -131,11 +200,18 @@ QString helpText() {
         "  tarnik --pdf WYJŚCIE.pdf [--pages OD-DO] PLIK.trk\n"
         "                                           zapisuje wydruk oceny z pliku PLIK (wszystkie\n"
         "                                           strony albo strony od OD do DO) w pliku PDF\n"
+        "  tarnik --register FOLDER [--today RRRR-MM-DD]\n"
+        "                                           wypisuje rejestr ocen: wiersz każdego pliku\n"
+        "                                           .trk z folderu FOLDER i jego podfolderów\n"
+        "                                           w formacie JSON (UTF-8), zaległości liczone\n"
+        "                                           na dzień dzisiejszy albo na dzień --today\n"
         "  tarnik --help                            wyświetla ten opis\n"
         "\n"
-        "Polecenia --convert, --summary i --pdf działają bez okna. Kod wyjścia 0 oznacza\n"
-        "powodzenie, 1 błąd (opisany jednym wierszem na standardowym wyjściu błędów).\n"
-        "--pdf drukuje z opcjami wydruku zapisanymi w ustawieniach programu.\n");
+        "Polecenia --convert, --summary, --pdf i --register działają bez okna. Kod wyjścia 0\n"
+        "oznacza powodzenie, 1 błąd (opisany jednym wierszem na standardowym wyjściu błędów).\n"
+        "--pdf drukuje z opcjami wydruku zapisanymi w ustawieniach programu. --register\n"
+        "korzysta z tego samego indeksu w folderze podręcznym użytkownika co okno rejestru:\n"
+        "czyta tylko pliki nowe i zmienione od poprzedniego przeglądu.\n");
     return text.arg(QLatin1String(kProgramVersion));
 }
 
@@ -169,6 +245,8 @@ int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
     }
     case CommandLine::Mode::Pdf:
         return runPdf(cl, err);
+    case CommandLine::Mode::Register:
+        return runRegister(cl, out, err);
     case CommandLine::Mode::Window:
         break;
     }

@@ -66,6 +66,9 @@ public:
                            const QString& suggested) override {
         return run(parent, title, filter, QFileDialog::AcceptSave, suggested);
     }
+    QString folderName(QWidget* parent, const QString& title, const QString& start) override {
+        return QFileDialog::getExistingDirectory(parent, title, start);
+    }
 
 private:
     QString run(QWidget* parent, const QString& title, const QString& filter,

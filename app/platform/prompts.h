@@ -46,6 +46,8 @@ public:
         Q_UNUSED(suggested);
         return saveFileName(parent, title, filter);
     }
+    // A folder to work in, the dialog starting in `start`; an empty text when cancelled.
+    virtual QString folderName(QWidget* parent, const QString& title, const QString& start) = 0;
 };
 
 // The ones in use: the platform's unless a test has installed its own.

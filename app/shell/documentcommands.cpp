@@ -115,6 +115,18 @@ void DocumentCommands::fileMatched(const QString& name) {
     if (recent_) recent_->add(name);
 }
 
+bool DocumentCommands::openFile(const QString& fileName) {
+    if (!askToSave()) return false;
+    const QString name = absoluteName(fileName);
+    if (!QFileInfo::exists(name)) {
+        showMessage(window_, kTitleAssessment, kFileDoesNotExistText);
+        return false;
+    }
+    document_.setCurrentFileName(name);
+    readFile(name);
+    return true;
+}
+
 void DocumentCommands::readFile(const QString& fileName) {
     wizard_.beginReset();
     Assessment& a = document_.assessment();
@@ -188,6 +200,7 @@ bool DocumentCommands::Save() {
     document_.SetSaved(true);
     document_.setCaptionFromFileName();
     fileMatched(name);
+    emit saved(name);
     return true;
 }
 
@@ -206,6 +219,7 @@ bool DocumentCommands::SaveAs() {
     document_.SetSaved(true);
     document_.setCaptionFromFileName();
     fileMatched(name);
+    emit saved(name);
     return true;
 }
 

@@ -66,6 +66,13 @@ public:
     void openRecent(const QString& fileName);
     // Files read whole and files written are added to the list (may be null).
     void setRecentFiles(RecentFiles* recent) { recent_ = recent; }
+    // Opens a file chosen elsewhere (the register of assessments): asks to save first, as
+    // "Otwórz..." does. False when the question stopped it.
+    bool openFile(const QString& fileName);
+
+signals:
+    // A file was written by Save or Save as (the absolute name).
+    void saved(const QString& fileName);
 
 private:
     // Clears the document and reads the file into it; shows what went wrong.

@@ -40,6 +40,8 @@
 #include "app/platform/qtsettingsstore.h"
 #include "app/platform/startupvalues.h"
 #include "app/print/printcommand.h"
+#include "app/register/registerindex.h"
+#include "app/register/registerwindow.h"
 #include "app/shell/aboutwindow.h"
 #include "app/shell/application.h"
 #include "app/shell/documentcommands.h"
@@ -163,6 +165,9 @@ void MainWindow::buildMenu() {
     preview_ = file->addAction(QStringLiteral("&Podgląd wydruku..."));
     exportPdf_ = file->addAction(QStringLiteral("&Eksportuj do PDF..."));
     file->addSeparator();
+    register_ = file->addAction(QStringLiteral("&Rejestr ocen..."));
+    register_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    file->addSeparator();
     QAction* quit = file->addAction(QStringLiteral("&Koniec"));
 
     QMenu* props = menuBar()->addMenu(QStringLiteral("&Właściwości"));
@@ -181,6 +186,7 @@ void MainWindow::buildMenu() {
     connect(print_, &QAction::triggered, printCommand_, &PrintCommand::run);
     connect(preview_, &QAction::triggered, printCommand_, &PrintCommand::preview);
     connect(exportPdf_, &QAction::triggered, printCommand_, &PrintCommand::exportPdf);
+    connect(register_, &QAction::triggered, this, guarded([this] { showRegister(); }));
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(options_action_, &QAction::triggered, this, guarded([this] { showOptions(); }));
     connect(editor_, &QAction::triggered, this, guarded([this] { showCatalogueEditor(); }));
@@ -206,6 +212,40 @@ TForm8* MainWindow::catalogueEditor() {
 
 void MainWindow::showCatalogueEditor() {
     catalogueEditor()->exec();
+}
+
+RegisterWindow* MainWindow::registerWindow() {
+    if (!registerWindow_) {
+        registerWindow_ = new RegisterWindow(*options_.settings, defaultRegisterIndexFile(), this);
+        connect(registerWindow_, &RegisterWindow::openRequested, this,
+                [this](const QString& fileName) {
+                    runGuarded(
+                        [&] {
+                            if (commands_->openFile(fileName)) {
+                                raise();
+                                activateWindow();
+                            }
+                        },
+                        this);
+                });
+        connect(commands_, &DocumentCommands::saved, registerWindow_, &RegisterWindow::fileSaved);
+    }
+    return registerWindow_;
+}
+
+void MainWindow::showRegister() {
+    const bool first = !registerWindow_;
+    RegisterWindow* w = registerWindow();
+    w->show();
+    w->raise();
+    w->activateWindow();
+    // The first showing reads the folder kept in the settings, or asks for one.
+    if (first) {
+        if (w->folder().isEmpty())
+            w->chooseFolder();
+        else
+            w->rescan();
+    }
 }
 
 HelpWindow* MainWindow::helpWindow() {

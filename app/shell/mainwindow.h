@@ -22,6 +22,7 @@ class RecentFiles;
 class HelpWindow;
 class PickerService;
 class PrintCommand;
+class RegisterWindow;
 class SettingsStore;
 class TForm8;
 class Wizard;
@@ -83,6 +84,10 @@ public:
     // state, shown modally.
     void showCatalogueEditor();
     TForm8* catalogueEditor();
+    // "Plik" → "Rejestr ocen...": the register window, made on first use.
+    RegisterWindow* registerWindow();
+    QAction* registerAction() const { return register_; }
+    void showRegister();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -117,6 +122,8 @@ private:
     QAction* exportPdf_ = nullptr;
     QAction* options_action_ = nullptr;
     QAction* editor_ = nullptr;
+    QAction* register_ = nullptr;
+    RegisterWindow* registerWindow_ = nullptr;
     bool shownOnce_ = false;
     PrintOptions printOptions_;
 };

@@ -18,6 +18,15 @@ constexpr const char* kNextAssessment =
 
 } // namespace
 
+NextAssessmentRule nextAssessmentRule(std::string_view grade) {
+    using Timing = NextAssessmentRule::Timing;
+    if (grade == kGradeSmall) return {Timing::WithinDays, 730};
+    if (grade == kGradeMedium) return {Timing::WithinDays, 365};
+    if (grade == kGradeLarge) return {Timing::WithinDays, 180};
+    if (grade == kGradeVeryLarge) return {Timing::Immediately, 0};
+    return {};
+}
+
 int riskChartTop(int largest) {
     const std::int64_t m = std::max(0, largest);
     return clampToInt((m / 500 + 1) * 500);
@@ -147,20 +156,21 @@ void RiskLevelCard::AktualizujOpisRyzyka(const Assessment& a) {
             break;
         }
     }
-    const auto due = [&](int days) {
-        return kNextAssessment + formatPolishDate(addDays(a.DTPOcena, days));
+    const auto due = [&] {
+        return kNextAssessment +
+               formatPolishDate(addDays(a.DTPOcena, nextAssessmentRule(riskGrade).days));
     };
     if (riskGrade == kGradeVerySmall) {
         Memo6.emplace_back("Nie trzeba przeprowadzać kolejnych ocen ryzyka zawodowego o ile "
                            "warunki pracy na stanowisku nie ulegną zmianie.");
     } else if (riskGrade == kGradeSmall) {
-        Memo6.push_back(due(730));
+        Memo6.push_back(due());
     } else if (riskGrade == kGradeMedium) {
-        Memo6.push_back(due(365));
+        Memo6.push_back(due());
         Memo6.emplace_back(" ");
         Memo6.emplace_back("Należy opracować plan poprawy warunków pracy");
     } else if (riskGrade == kGradeLarge) {
-        Memo6.push_back(due(180));
+        Memo6.push_back(due());
         Memo6.emplace_back(" ");
         Memo6.emplace_back("Należy opracowav plan poprawy warunków pracy");
         Memo6.emplace_back(" ");

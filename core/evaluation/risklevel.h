@@ -27,6 +27,17 @@ inline constexpr const char* kGradeMedium = "ŚREDNIE";
 inline constexpr const char* kGradeLarge = "DUŻE";
 inline constexpr const char* kGradeVeryLarge = "BARDZO DUŻE";
 
+// When the recommendations want the next assessment, by the grade: "BARDZO MAŁE" needs none while
+// the conditions stay, "MAŁE", "ŚREDNIE" and "DUŻE" one within 730, 365 and 180 days of the
+// assessment date, "BARDZO DUŻE" one immediately after the plan is carried out. A text that is
+// no grade (a level never graded) needs none.
+struct NextAssessmentRule {
+    enum class Timing { NotNeeded, Immediately, WithinDays };
+    Timing timing = Timing::NotNeeded;
+    int days = 0; // with WithinDays
+};
+NextAssessmentRule nextAssessmentRule(std::string_view grade);
+
 // The fixed legend beside the risk chart (Memo5).
 inline constexpr std::array<const char*, 10> kRiskChartLegend{"  1 - wskaźnik narażenia",
                                                               "  2 - wskaźnik częstotliwości",

@@ -19,9 +19,10 @@ std::string oneLine(std::string_view s) {
     return out;
 }
 
-std::optional<std::string> openForCommandLine(const std::filesystem::path& in, Assessment& into) {
+std::optional<std::string> openForCommandLine(const std::filesystem::path& in, Assessment& into,
+                                              const TrkReadOptions& options) {
     try {
-        const TrkReadResult r = readTrkFile(into, in);
+        const TrkReadResult r = readTrkFile(into, in, options);
         if (!r.ok()) return oneLine(r.message);
         return std::nullopt;
     } catch (const FileError& e) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/model/assessment.h"
+#include "core/model/trkfile.h"
 
 namespace tarnik {
 
@@ -13,7 +14,8 @@ namespace tarnik {
 // a file named on its command line (any accepted signature). Gives the failure as one line for
 // standard error (not an assessment, damaged, missing or unreadable), or nothing when the file
 // was read whole.
-std::optional<std::string> openForCommandLine(const std::filesystem::path& in, Assessment& into);
+std::optional<std::string> openForCommandLine(const std::filesystem::path& in, Assessment& into,
+                                              const TrkReadOptions& options = {});
 
 // A message on one line: every line break becomes a blank.
 std::string oneLine(std::string_view message);

@@ -76,13 +76,22 @@ struct TrkReadResult {
 
 inline constexpr const char* kBadSignatureMessage = "Nieprawidłowy format pliku.";
 
+// What a reader that needs less than the whole assessment may leave out.
+struct TrkReadOptions {
+    // Factors that are not ticked (most of a file that carries the whole catalogues) are checked
+    // and counted as records, so the result and its message stay the same, but are not taken
+    // into the assessment. Nothing that is computed from the assessment depends on them.
+    bool skipUntickedFactors = false;
+};
+
 // Fills an assessment already cleared to New (without questions and factors) from the bytes of
 // a file. Every value goes through its field, so numbers outside a field's range come to the
 // nearest bound. Reading stops at the first record that the data cannot hold whole; what was
 // read before stays in the assessment.
-TrkReadResult readTrk(Assessment& into, std::string_view bytes);
+TrkReadResult readTrk(Assessment& into, std::string_view bytes, const TrkReadOptions& options = {});
 
 // The same from a file. Throws FileError when it cannot be opened or read.
-TrkReadResult readTrkFile(Assessment& into, const std::filesystem::path& path);
+TrkReadResult readTrkFile(Assessment& into, const std::filesystem::path& path,
+                          const TrkReadOptions& options = {});
 
 } // namespace tarnik

@@ -190,7 +190,7 @@ std::string damagedMessage(const TrkReadResult& r) {
 
 } // namespace
 
-TrkReadResult readTrk(Assessment& a, std::string_view bytes) {
+TrkReadResult readTrk(Assessment& a, std::string_view bytes, const TrkReadOptions& options) {
     TrkReadResult r;
     r.fileSize = bytes.size();
     if (bytes.size() >= 1) {
@@ -283,6 +283,10 @@ TrkReadResult readTrk(Assessment& a, std::string_view bytes) {
             break;
         case kTagFactorChecked:
         case kTagFactorUnchecked: {
+            if (tag == kTagFactorUnchecked && options.skipUntickedFactors) {
+                d.skip(need);
+                break;
+            }
             auto f = readFactor(d);
             const int catalogue = catalogueForFactorGroup(f->factorGroup);
             if (catalogue >= 0) {
@@ -371,9 +375,10 @@ TrkReadResult readTrk(Assessment& a, std::string_view bytes) {
     }
 }
 
-TrkReadResult readTrkFile(Assessment& into, const std::filesystem::path& path) {
+TrkReadResult readTrkFile(Assessment& into, const std::filesystem::path& path,
+                          const TrkReadOptions& options) {
     const std::string bytes = readFileBytes(path);
-    return readTrk(into, bytes);
+    return readTrk(into, bytes, options);
 }
 
 } // namespace tarnik

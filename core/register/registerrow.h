@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/base/dates.h"
@@ -29,8 +30,8 @@ struct NextAssessment {
 
 // The dates of one worker that fall due.
 struct WorkerDueDates {
-    std::string name;           // "Ed401 Ed402"
-    DayNumber examination = 0;  // next medical examination (DTP402); overdue on that day
+    std::string name;          // "Ed401 Ed402"
+    DayNumber examination = 0; // next medical examination (DTP402); overdue on that day
     // The last day the periodic training is current; none when the station's plan requires no
     // first periodic training, so that the training never lapses.
     std::optional<DayNumber> trainingCurrentUntil;
@@ -77,5 +78,10 @@ DueState dueState(const NextAssessment& next, DayNumber today, int soonDays = 30
 DueState dueState(DayNumber date, DayNumber today, int soonDays = 30);
 // Whole days from today to the date (negative when past).
 int daysUntil(DayNumber date, DayNumber today);
+
+// A date as "YYYY-MM-DD", as the exports write it; and back (nothing for any other text or a day
+// that does not exist).
+std::string isoDate(DayNumber date);
+std::optional<DayNumber> parseIsoDate(std::string_view text);
 
 } // namespace tarnik

@@ -56,6 +56,11 @@ QString ScriptedPrompts::saveFileNameAt(QWidget* parent, const QString& title,
     return saveFileName(parent, title, filter);
 }
 
+QString ScriptedPrompts::folderName(QWidget*, const QString& title, const QString& start) {
+    shown << Shown{QStringLiteral("folder"), title, start};
+    return folderNames.isEmpty() ? QString() : folderNames.dequeue();
+}
+
 QList<ScriptedPrompts::Shown> ScriptedPrompts::messages() const {
     QList<Shown> out;
     for (const Shown& s : shown)

@@ -20,7 +20,7 @@ namespace tarnik::testing {
 class ScriptedPrompts : public MessageBoxes, public FileDialogs {
 public:
     struct Shown {
-        QString kind; // "message", "question" (with or without "Anuluj"), "open", "save"
+        QString kind; // "message", "question" (with or without "Anuluj"), "open", "save", "folder"
         QString title;
         QString text;
     };
@@ -36,9 +36,10 @@ public:
     ScriptedPrompts();
     ~ScriptedPrompts() override;
 
-    QQueue<Answer> answers;    // for question() and questionWithCancel(), in the order asked
-    QQueue<QString> openNames; // for openFileName(): empty = cancelled
-    QQueue<QString> saveNames; // for saveFileName(): empty = cancelled
+    QQueue<Answer> answers;      // for question() and questionWithCancel(), in the order asked
+    QQueue<QString> openNames;   // for openFileName(): empty = cancelled
+    QQueue<QString> saveNames;   // for saveFileName(): empty = cancelled
+    QQueue<QString> folderNames; // for folderName(): empty = cancelled
     QList<Shown> shown;
     // The names offered by saveFileNameAt(), in order.
     QStringList suggestedNames;
@@ -55,6 +56,7 @@ public:
                          const QString& defaultSuffix = {}) override;
     QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
                            const QString& suggested) override;
+    QString folderName(QWidget* parent, const QString& title, const QString& start) override;
 
     // Only the messages (kind "message"), in order.
     QList<Shown> messages() const;
