@@ -31,8 +31,9 @@ PdfDocumentInfo normalizedPdfInfo(PdfDocumentInfo info);
 std::string pdfDate(std::chrono::system_clock::time_point t);
 std::string xmpDate(std::chrono::system_clock::time_point t);
 
-// The XMP packet of the document (UTF-8): PDF/A-1 part 1, conformance B, with the title, author,
-// subject, creator tool, producer and creation date of `info` (texts taken as they are).
+// The XMP packet of the document (UTF-8): declaring PDF/A-1b (pdfaid 1, conformance B), with the
+// title, author, subject, creator tool, producer and creation date of `info` (texts taken as they
+// are).
 std::string pdfaXmpPacket(const PdfDocumentInfo& info);
 
 // The information dictionary holding the same entries as pdfaXmpPacket(info), texts as

@@ -20,11 +20,8 @@
 #include <thread>
 #include <unordered_map>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
-
 #include "app/platform/pathutil.h"
+#include "app/register/registerfiles.h"
 #include "core/base/errors.h"
 
 namespace tarnik {
@@ -116,78 +113,6 @@ std::vector<WorkerDueDates> unpackWorkers(const QByteArray& bytes) {
     }
     if (in.status() != QDataStream::Ok) throw IndexBroken("workers");
     return workers;
-}
-
-// A file of the folder as found on disk.
-struct FoundFile {
-    std::string relative; // with "/" separators, UTF-8
-    fs::path path;
-    qint64 size = 0;
-    qint64 mtime = 0; // nanoseconds (or the file system's own tick) of the last write
-};
-
-bool isAssessmentFile(const fs::path& p) {
-    std::string ext = p.extension().string();
-    if (ext.size() != 4) return false;
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".trk";
-}
-
-// The size and the time of the last write of a regular file, from one look at it; false for
-// anything else or a file that cannot be looked at.
-bool stamp(const fs::path& p, qint64& size, qint64& mtime) {
-#ifdef _WIN32
-    std::error_code ec;
-    if (!fs::is_regular_file(p, ec)) return false;
-    const auto bytes = fs::file_size(p, ec);
-    if (ec) return false;
-    const auto written = fs::last_write_time(p, ec);
-    if (ec) return false;
-    size = static_cast<qint64>(bytes);
-    mtime = static_cast<qint64>(written.time_since_epoch().count());
-#else
-    struct stat st {};
-    if (::stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    size = static_cast<qint64>(st.st_size);
-    mtime = static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-#endif
-    return true;
-}
-
-std::string relativeName(const fs::path& path, const fs::path& root) {
-    const QString rel = fromPath(path.lexically_relative(root));
-    return QDir::fromNativeSeparators(rel).toStdString();
-}
-
-// Every assessment file of the folder and its subfolders. Subfolders that cannot be entered are
-// passed over; the folder itself must be readable.
-std::vector<FoundFile> findFiles(const QString& folder) {
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable() || !QDir(folder).isReadable())
-        throw FileError("Nie można odczytać folderu „" + folder.toStdString() + "”.",
-                        folder.toStdString());
-    const fs::path root = toPath(folder);
-    std::vector<FoundFile> files;
-    std::error_code ec;
-    fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, ec);
-    if (ec)
-        throw FileError("Nie można odczytać folderu „" + folder.toStdString() + "”.",
-                        folder.toStdString());
-    for (const fs::recursive_directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) {
-            ec.clear();
-            continue;
-        }
-        const fs::directory_entry& entry = *it;
-        if (!isAssessmentFile(entry.path())) continue;
-        FoundFile f;
-        f.path = entry.path();
-        if (!stamp(f.path, f.size, f.mtime)) continue;
-        f.relative = relativeName(f.path, root);
-        files.push_back(std::move(f));
-    }
-    return files;
 }
 
 struct Stored {
