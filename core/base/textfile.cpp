@@ -3,6 +3,7 @@
 #include "core/base/cp1250.h"
 #include "core/base/errors.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -122,28 +123,55 @@ std::vector<std::string> splitLines(std::string_view bytes, LineBreaks breaks) {
     return lines;
 }
 
-std::string readFileBytes(const fs::path& path) {
+char* ReadBuffer::reserve(std::size_t n) {
+    if (n > capacity_) {
+        // Not initialised: every byte handed out is written by the reader first.
+        data_ = std::make_unique_for_overwrite<char[]>(n);
+        capacity_ = n;
+    }
+    return data_.get();
+}
+
+void ReadBuffer::shrinkAbove(std::size_t limit) {
+    if (capacity_ > limit) {
+        data_.reset();
+        capacity_ = 0;
+    }
+}
+
+std::string_view readFileBytes(const fs::path& path, ReadBuffer& buffer) {
     errno = 0;
     std::FILE* file = openFile(path, false);
     if (!file) throwFileError("otworzyć", path, lastError());
     FileCloser closer{file};
 
-    std::string bytes;
+    // Straight into the buffer at the size the file has now; a file that grows meanwhile is
+    // read to its end in steps.
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
-    if (!ec && size < (1ULL << 31)) bytes.reserve(static_cast<std::size_t>(size));
-
-    char buffer[65536];
+    std::size_t room = !ec && size < (1ULL << 31) ? static_cast<std::size_t>(size) + 1 : 65536;
+    std::size_t used = 0;
+    char* data = buffer.reserve(room);
     for (;;) {
         errno = 0;
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-        bytes.append(buffer, got);
-        if (got < sizeof buffer) {
+        const std::size_t got = std::fread(data + used, 1, room - used, file);
+        used += got;
+        if (used < room) {
             if (std::ferror(file)) throwFileError("odczytać", path, lastError());
             break;
         }
+        std::unique_ptr<char[]> kept = std::make_unique_for_overwrite<char[]>(used);
+        std::copy(data, data + used, kept.get());
+        room *= 2;
+        data = buffer.reserve(room);
+        std::copy(kept.get(), kept.get() + used, data);
     }
-    return bytes;
+    return {data, used};
+}
+
+std::string readFileBytes(const fs::path& path) {
+    ReadBuffer buffer;
+    return std::string(readFileBytes(path, buffer));
 }
 
 std::vector<std::string> readDataFileLines(const fs::path& path) {

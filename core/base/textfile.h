@@ -1,7 +1,9 @@
 #pragma once
 // The program's plain text files: Windows-1250 on disk, UTF-8 in memory, lines ending in CR LF.
+#include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,23 @@ std::vector<std::string> readDataFileLines(const std::filesystem::path& path);
 // Reads the whole file (throws FileError with a Polish message when it is missing or
 // unreadable) and returns its bytes.
 std::string readFileBytes(const std::filesystem::path& path);
+
+// Storage for readFileBytes that a reader going through many files keeps from one file to the
+// next, so that each file costs one copy of its bytes and no fresh memory.
+class ReadBuffer {
+public:
+    // Room for at least n bytes; what it held before is not kept.
+    char* reserve(std::size_t n);
+    // Gives the memory back when a file far larger than the usual ones left it big.
+    void shrinkAbove(std::size_t limit);
+
+private:
+    std::unique_ptr<char[]> data_;
+    std::size_t capacity_ = 0;
+};
+
+// The same into a kept buffer: the bytes stay valid until the buffer is used again.
+std::string_view readFileBytes(const std::filesystem::path& path, ReadBuffer& buffer);
 
 // Reads a Windows-1250 text file as UTF-8 lines. Throws FileError.
 std::vector<std::string> readTextLines(const std::filesystem::path& path, LineBreaks breaks);

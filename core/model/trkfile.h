@@ -82,6 +82,8 @@ struct TrkReadOptions {
     // and counted as records, so the result and its message stay the same, but are not taken
     // into the assessment. Nothing that is computed from the assessment depends on them.
     bool skipUntickedFactors = false;
+    // Where readTrkFile puts the file's bytes: a reader of many files keeps one buffer for all.
+    ReadBuffer* buffer = nullptr;
 };
 
 // Fills an assessment already cleared to New (without questions and factors) from the bytes of

@@ -377,6 +377,7 @@ TrkReadResult readTrk(Assessment& a, std::string_view bytes, const TrkReadOption
 
 TrkReadResult readTrkFile(Assessment& into, const std::filesystem::path& path,
                           const TrkReadOptions& options) {
+    if (options.buffer) return readTrk(into, readFileBytes(path, *options.buffer), options);
     const std::string bytes = readFileBytes(path);
     return readTrk(into, bytes, options);
 }

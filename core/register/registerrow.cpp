@@ -110,12 +110,16 @@ RegisterRow readRegisterRow(const std::filesystem::path& path, const std::string
     a.questions.clear();
     TrkReadOptions options;
     options.skipUntickedFactors = true;
+    // One buffer a thread, kept from file to file unless an unusually large file made it big.
+    thread_local ReadBuffer buffer;
+    options.buffer = &buffer;
     RegisterRow row;
     if (auto failure = openForCommandLine(path, a, options)) {
         row.error = std::move(*failure);
     } else {
         row = rowOfOwned(a);
     }
+    buffer.shrinkAbove(std::size_t{16} << 20);
     row.file = relative;
     return row;
 }

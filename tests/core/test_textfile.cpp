@@ -122,6 +122,36 @@ TEST_F(TextFileTest, ReadsBytesExactly) {
     EXPECT_EQ(readTextLines(file("empty"), LineBreaks::CrThenLf), Lines{});
 }
 
+TEST_F(TextFileTest, AKeptBufferHoldsEachFileAlone) {
+    // Larger, smaller, empty, and larger again than the buffer has room for: each reading gives
+    // exactly the file's bytes, never the rest of an earlier one.
+    std::string large;
+    for (int i = 0; i < 300000; ++i)
+        large.push_back(static_cast<char>(i % 251));
+    put(file("large"), large);
+    put(file("small"), "abc");
+    put(file("empty"), "");
+    put(file("larger"), large + large);
+    ReadBuffer buffer;
+    EXPECT_EQ(readFileBytes(file("large"), buffer), large);
+    EXPECT_EQ(readFileBytes(file("small"), buffer), "abc");
+    EXPECT_EQ(readFileBytes(file("empty"), buffer), "");
+    EXPECT_EQ(readFileBytes(file("larger"), buffer), large + large);
+    buffer.shrinkAbove(100);
+    EXPECT_EQ(readFileBytes(file("small"), buffer), "abc");
+    EXPECT_THROW(readFileBytes(file("brak"), buffer), FileError);
+}
+
+#if defined(__linux__)
+TEST_F(TextFileTest, AFileLongerThanItsSizeSaysIsReadToTheEnd) {
+    // The kernel's files report the size 0 and still have content, as a file that grows while it
+    // is read.
+    const std::string status = readFileBytes("/proc/self/maps");
+    EXPECT_GT(status.size(), 100u);
+    EXPECT_EQ(status.back(), '\n');
+}
+#endif
+
 TEST_F(TextFileTest, ReadsWindows1250Lines) {
     put(file("k.txt"), "Za\xBF\xF3\xB3\xE6\r\n\r\ng\xEA\x9Cl\xB9\nja\x9F\xF1\r\n\x1A\x1A\x1A");
     EXPECT_EQ(readTextLines(file("k.txt"), LineBreaks::CrThenLf),
