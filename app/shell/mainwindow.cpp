@@ -153,7 +153,8 @@ void MainWindow::buildMenu() {
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* saveAs = file->addAction(QStringLiteral("Zapisz &jako..."));
     file->addSeparator();
-    QMenu* recentMenu = file->addMenu(QStringLiteral("Ostatnio &otwierane"));
+    QMenu* recentMenu = new RecentFilesMenu(QStringLiteral("Ostatnio &otwierane"), file);
+    file->addMenu(recentMenu);
     connect(recentMenu, &QMenu::aboutToShow, this,
             [this, recentMenu] { recentFiles_->fillMenu(recentMenu); });
     connect(recentFiles_, &RecentFiles::chosen, this, [this](const QString& path) {

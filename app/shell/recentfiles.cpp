@@ -4,12 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStyleOptionMenuItem>
 
 #include "core/base/settings.h"
 
 namespace tarnik {
 
 namespace {
+
+// Marks the entries of files that are gone, for RecentFilesMenu.
+const char* const kMissingProperty = "tarnikMissingFile";
 
 std::string keyOf(int n) {
     return "OstatniPlik" + std::to_string(n);
@@ -67,9 +71,20 @@ void RecentFiles::fillMenu(QMenu* menu) {
             QFont font = act->font();
             font.setItalic(true);
             act->setFont(font);
+            act->setProperty(kMissingProperty, true);
         }
         connect(act, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
+}
+
+void RecentFilesMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
+    QMenu::initStyleOption(option, action);
+    if (!action || !action->property(kMissingProperty).toBool()) return;
+    const QColor grey = option->palette.color(QPalette::Disabled, QPalette::Text);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            option->palette.setColor(group, role, grey);
 }
 
 } // namespace tarnik

@@ -1,10 +1,9 @@
 #pragma once
 // "Plik → Ostatnio otwierane": the last eight assessment files opened or saved, newest first,
 // kept in the settings store ("OstatniPlik1" .. "OstatniPlik8").
+#include <QMenu>
 #include <QObject>
 #include <QStringList>
-
-class QMenu;
 
 namespace tarnik {
 
@@ -25,8 +24,8 @@ public:
     void remove(const QString& path);
 
     // Fills the menu with one entry per file ("&1 name", the full path as its tip); a file that
-    // no longer exists is shown in italics, marked kRecentMissingSuffix. Choosing an entry
-    // emits chosen.
+    // no longer exists is marked kRecentMissingSuffix and shown greyed (in a RecentFilesMenu)
+    // and in italics, yet can still be chosen. Choosing an entry emits chosen.
     void fillMenu(QMenu* menu);
 
 signals:
@@ -37,6 +36,18 @@ private:
 
     SettingsStore* store_;
     QStringList files_;
+};
+
+// The menu of recent files: an entry whose file is gone is drawn in the greyed colour of a
+// disabled entry while it stays enabled, so that choosing it can say the file is gone and take
+// it off the list.
+class RecentFilesMenu : public QMenu {
+    Q_OBJECT
+public:
+    using QMenu::QMenu;
+
+protected:
+    void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
 };
 
 } // namespace tarnik

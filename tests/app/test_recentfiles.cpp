@@ -1,7 +1,10 @@
 // Files on disk that change under the program and the files it opened last: saving over a file
 // that someone else changed asks first, and "Plik → Ostatnio otwierane" keeps the last eight.
+#include <algorithm>
+
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -34,14 +37,28 @@ Assessment sample(const std::string& station) {
 }
 
 // The entries of the "Ostatnio otwierane" menu as the user sees them.
-QList<QAction*> recentEntries(MainWindow& w) {
+QMenu* recentMenu(MainWindow& w) {
     for (QAction* top : w.menuBar()->actions()) {
         if (!top->menu()) continue;
         for (QAction* a : top->menu()->actions())
-            if (a->menu() && a->text().startsWith(QStringLiteral("Ostatnio"))) {
-                emit a->menu()->aboutToShow();
-                return a->menu()->actions();
-            }
+            if (a->menu() && a->text().startsWith(QStringLiteral("Ostatnio"))) return a->menu();
+    }
+    return nullptr;
+}
+
+// The darkest grey level drawn in a menu entry: its text's colour.
+int darkestIn(const QImage& picture, const QRect& area) {
+    int darkest = 255;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            darkest = std::min(darkest, qGray(picture.pixel(x, y)));
+    return darkest;
+}
+
+QList<QAction*> recentEntries(MainWindow& w) {
+    if (QMenu* menu = recentMenu(w)) {
+        emit menu->aboutToShow();
+        return menu->actions();
     }
     return {};
 }
@@ -178,6 +195,15 @@ private slots:
         QCOMPARE(entries[1]->text(), QStringLiteral("&2 byl.trk") + kRecentMissingSuffix);
         QVERIFY(entries[1]->font().italic());
         QVERIFY(!entries[0]->font().italic());
+        // Drawn greyed, as a disabled entry, though it can be chosen.
+        QMenu* menu = recentMenu(*w);
+        menu->adjustSize();
+        const QImage picture = menu->grab().toImage();
+        const int present = darkestIn(picture, menu->actionGeometry(entries[0]));
+        const int greyed = darkestIn(picture, menu->actionGeometry(entries[1]));
+        QVERIFY2(present < 90 && greyed > present + 60,
+                 qPrintable(QStringLiteral("%1 / %2").arg(present).arg(greyed)));
+        QVERIFY(entries[1]->isEnabled());
 
         entries[1]->trigger();
         QCOMPARE(prompts->messages().size(), 1);
