@@ -17,7 +17,12 @@ void registerWindowHelpTopics() {
                         {kHelpPrintDialog, "drukowanie.html#drukuj"},
                         {kHelpPrintPreview, "drukowanie.html#podglad"},
                         {kHelpOptions, "drukowanie.html#opcje"},
-                        {kHelpCatalogueEditor, "edytor.html"}});
+                        {kHelpCatalogueEditor, "edytor.html"},
+                        {kHelpRegister, "rejestr.html"},
+                        {kHelpRegisterFolder, "rejestr.html#folder"},
+                        {kHelpRegisterSearch, "rejestr.html#szukaj"},
+                        {kHelpRegisterHistory, "rejestr.html#historia"},
+                        {kHelpRegisterExport, "rejestr.html#eksport"}});
 }
 
 WindowHelp::WindowHelp(QWidget* mainWindow, std::function<HelpWindow*()> mainHelp, QString helpDir,

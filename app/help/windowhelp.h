@@ -13,13 +13,18 @@ namespace tarnik {
 
 class HelpWindow;
 
-// Topic numbers of the print and editor windows.
+// Topic numbers of the print, editor and register windows.
 inline constexpr int kHelpPrintRange = 19000;
 inline constexpr int kHelpPrintProgress = 19010;
 inline constexpr int kHelpPrintDialog = 19020;
 inline constexpr int kHelpPrintPreview = 19030;
 inline constexpr int kHelpOptions = 19100;
 inline constexpr int kHelpCatalogueEditor = 19200;
+inline constexpr int kHelpRegister = 19300;
+inline constexpr int kHelpRegisterFolder = 19310;
+inline constexpr int kHelpRegisterSearch = 19320;
+inline constexpr int kHelpRegisterHistory = 19330;
+inline constexpr int kHelpRegisterExport = 19340;
 
 // Registers the topics of the windows above.
 void registerWindowHelpTopics();

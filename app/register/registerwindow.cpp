@@ -1,5 +1,7 @@
 #include "app/register/registerwindow.h"
 
+#include <initializer_list>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +18,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/help/helpcontext.h"
+#include "app/help/windowhelp.h"
 #include "app/platform/errorhandler.h"
 #include "app/platform/pathutil.h"
 #include "app/platform/prompts.h"
@@ -132,6 +136,14 @@ RegisterWindow::RegisterWindow(SettingsStore& settings, QString indexFile, QWidg
     layout->addWidget(splitter, 1);
     layout->addLayout(bottom);
     nameControlsByTheirLabels(this);
+    setHelpContext(this, kHelpRegister);
+    for (QWidget* c : std::initializer_list<QWidget*>{change_, refresh_, progress_, cancel_})
+        setHelpContext(c, kHelpRegisterFolder);
+    for (QWidget* c : std::initializer_list<QWidget*>{search_, all_, overdue_, soon_})
+        setHelpContext(c, kHelpRegisterSearch);
+    setHelpContext(detail_, kHelpRegisterHistory);
+    setHelpContext(ics, kHelpRegisterExport);
+    setHelpContext(csv, kHelpRegisterExport);
 
     connect(change_, &QPushButton::clicked, this, guarded([this] { chooseFolder(); }));
     connect(refresh_, &QPushButton::clicked, this, [this] { rescan(); });

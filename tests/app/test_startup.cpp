@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include "app/platform/startupvalues.h"
 #include "app/print/pagerangedialog.h"
 #include "app/print/printprogress.h"
+#include "app/register/registerwindow.h"
 #include "app/shell/aboutwindow.h"
 #include "app/shell/application.h"
 #include "app/wizard/wizard.h"
@@ -245,6 +247,21 @@ private slots:
         QTest::keyClick(&progress, Qt::Key_F1);
         QVERIFY(w->helpWindow()->isVisible());
         QCOMPARE(w->helpWindow()->currentTopic(), QStringLiteral("drukowanie.html#postep"));
+
+        // The register window, modeless too: the topic of the control, or of the window.
+        RegisterWindow* reg = w->registerWindow();
+        reg->show();
+        reg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(reg));
+        auto* search = reg->findChild<QLineEdit*>();
+        search->setFocus();
+        QTest::keyClick(search, Qt::Key_F1);
+        QCOMPARE(w->helpWindow()->currentTopic(), QStringLiteral("rejestr.html#szukaj"));
+        QVERIFY(w->helpWindow()->browser()->toPlainText().contains(QStringLiteral("lodz")));
+        auto* table = reg->findChild<QTableView*>();
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_F1);
+        QCOMPARE(w->helpWindow()->currentTopic(), QStringLiteral("rejestr.html"));
     }
 
     // Every topic number leads to a help page that has the section it names, and every page of
@@ -339,7 +356,12 @@ private slots:
                       kHelpPrintDialog,
                       kHelpPrintPreview,
                       kHelpOptions,
-                      kHelpCatalogueEditor})
+                      kHelpCatalogueEditor,
+                      kHelpRegister,
+                      kHelpRegisterFolder,
+                      kHelpRegisterSearch,
+                      kHelpRegisterHistory,
+                      kHelpRegisterExport})
             QVERIFY2(numbers.contains(n), qPrintable(QString::number(n)));
         QStringList topics;
         for (int n : numbers)
@@ -349,7 +371,8 @@ private slots:
              {"dane-ogolne.html", "opis-stanowiska.html", "szkolenia.html", "pracownicy.html",
               "czynniki.html", "karta-pomiaru.html", "karta-zagrozen.html", "stan-bhp.html",
               "wypadki.html", "karta-uzupelniajaca.html", "poziom-ryzyka.html", "plan.html",
-              "lista-osob.html", "podpowiedzi.html", "drukowanie.html", "edytor.html"})
+              "lista-osob.html", "podpowiedzi.html", "drukowanie.html", "edytor.html",
+              "rejestr.html"})
             topics << QString::fromLatin1(p);
         for (const QString& topic : topics) {
             const QString page = topic.section(QLatin1Char('#'), 0, 0);
