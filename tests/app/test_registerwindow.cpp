@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -415,6 +416,45 @@ private slots:
         QCOMPARE(QFileInfo(w->document().CurrentFileName()), QFileInfo(second));
         QCOMPARE(prompts->questionsWithCancel, 2);
         QVERIFY(prompts->messages().isEmpty());
+    }
+
+    // "Anuluj" during a real scan: the scan stops, the window says so by hiding the progress and
+    // offering "Odśwież" again, and a new scan then lists every file.
+    void cancellingAScanAndScanningAgain() {
+        QTemporaryDir folder;
+        for (const char* name : {"a.trk", "b.trk", "sub/c.trk"}) {
+            QVERIFY(QDir().mkpath(QFileInfo(folder.filePath(name)).path()));
+            QVERIFY(writeFullAssessmentFile(folder.filePath(name)));
+        }
+        RegisterWindow& r = windowWith({});
+        r.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r));
+        QSignalSpy ended(&r, &RegisterWindow::scanEnded);
+        QSignalSpy cancelled(&r.scanner(), &RegisterScanner::cancelled);
+        r.setFolder(folder.path());
+        QVERIFY(r.cancelButton()->isVisible());
+        QVERIFY(r.progressBar()->isVisible());
+        QTest::mouseClick(r.cancelButton(), Qt::LeftButton);
+        QVERIFY(ended.count() > 0 || ended.wait(30000));
+        QCOMPARE(cancelled.count(), 1);
+        QVERIFY(!r.cancelButton()->isVisible());
+        QVERIFY(!r.progressBar()->isVisible());
+        QVERIFY(!r.scanner().running());
+        QCOMPARE(r.countLabel()->text(), QStringLiteral("Pokazano: 0 z 0"));
+        // The window answers while nothing is scanned: the search filters the empty table.
+        QTest::keyClicks(r.searchField(), QStringLiteral("x"));
+        QCOMPARE(r.countLabel()->text(), QStringLiteral("Pokazano: 0 z 0"));
+        r.searchField()->clear();
+
+        QPushButton* refresh = nullptr;
+        for (QPushButton* b : r.findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("&Odśwież")) refresh = b;
+        QVERIFY(refresh && refresh->isEnabled());
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        QVERIFY(ended.wait(30000));
+        QCOMPARE(cancelled.count(), 1);
+        QCOMPARE(shownFiles(r), (QStringList{"a.trk", "b.trk", "sub/c.trk"}));
+        QCOMPARE(r.countLabel()->text(), QStringLiteral("Pokazano: 3 z 3"));
     }
 
     void menuEntryAndChangingTheFolder() {
