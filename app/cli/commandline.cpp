@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QGuiApplication>
+#include <functional>
 #include <memory>
 
 #include "app/platform/pathutil.h"
@@ -12,15 +13,13 @@
 #include "core/base/errors.h"
 #include "core/evaluation/summary.h"
 #include "core/model/convert.h"
+#include "core/reassessment/nextassessment.h"
 #include "core/register/registerexport.h"
 #include "core/version.h"
 
 namespace tarnik {
 
 namespace {
-
-const QString kPdfUsage =
-    QStringLiteral("Użycie: tarnik --pdf WYJŚCIE.pdf [--pages OD-DO] PLIK.trk");
 
 // "FROM-TO", two page numbers of 1 or more.
 bool parsePageRange(const QString& text, PrintRange& range) {
@@ -35,63 +34,97 @@ bool parsePageRange(const QString& text, PrintRange& range) {
     return true;
 }
 
+// The arguments of one command: options with a value ("--today 2024-03-15") may stand anywhere
+// among the command's own arguments, which are what remains after the options are taken.
+class CommandArguments {
+public:
+    CommandArguments(const QStringList& args, CommandLine& cl, QString usage)
+        : rest_(args.mid(1)), cl_(cl), usage_(std::move(usage)) {}
+
+    // Takes "NAME VALUE" out; the value is checked by `accept`, and `invalid` (with %1 for the
+    // value) is the message of a value it refuses. False after an error.
+    bool take(const QString& name, const std::function<bool(const QString&)>& accept,
+              const QString& invalid) {
+        const qsizetype at = rest_.indexOf(name);
+        if (at < 0) return true;
+        if (at + 1 >= rest_.size()) return fail(usage_);
+        if (!accept(rest_[at + 1])) return fail(invalid.arg(rest_[at + 1]));
+        rest_.remove(at, 2);
+        return true;
+    }
+    // "--today RRRR-MM-DD" into `day`.
+    bool takeToday(std::optional<DayNumber>& day) {
+        return take(
+            QStringLiteral("--today"),
+            [&day](const QString& text) {
+                const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+                if (date.isValid()) day = dayNumberFromCivil(date.year(), date.month(), date.day());
+                return date.isValid();
+            },
+            QStringLiteral("Nieprawidłowa data: %1 (podaj RRRR-MM-DD, np. 2024-03-15)"));
+    }
+    // The remaining arguments, exactly `count` and none an option; else the usage is the error.
+    bool positional(qsizetype count) {
+        if (rest_.size() != count) return fail(usage_);
+        for (const QString& a : rest_)
+            if (a.startsWith(QLatin1String("--"))) return fail(usage_);
+        return true;
+    }
+    const QString& operator[](qsizetype i) const { return rest_[i]; }
+
+private:
+    bool fail(const QString& message) {
+        cl_.mode = CommandLine::Mode::Error;
+        cl_.error = message;
+        return false;
+    }
+
+    QStringList rest_;
+    CommandLine& cl_;
+    QString usage_;
+};
+
 void parsePdf(const QStringList& args, CommandLine& cl) {
     // --pdf OUT [--pages FROM-TO] FILE, the range also after FILE.
-    QStringList rest = args.mid(1);
-    const qsizetype pages = rest.indexOf(QStringLiteral("--pages"));
-    if (pages >= 0) {
-        if (pages + 1 >= rest.size() || !parsePageRange(rest[pages + 1], cl.pdfRange)) {
-            cl.mode = CommandLine::Mode::Error;
-            cl.error = pages + 1 < rest.size()
-                           ? QStringLiteral("Nieprawidłowy zakres stron: %1 (podaj OD-DO, "
-                                            "np. 2-5)")
-                                 .arg(rest[pages + 1])
-                           : kPdfUsage;
-            return;
-        }
-        rest.remove(pages, 2);
-    }
-    if (rest.size() != 2 || rest[0].startsWith(QLatin1String("--")) ||
-        rest[1].startsWith(QLatin1String("--"))) {
-        cl.mode = CommandLine::Mode::Error;
-        cl.error = kPdfUsage;
+    CommandArguments a(args, cl,
+                       QStringLiteral("Użycie: tarnik --pdf WYJŚCIE.pdf [--pages OD-DO] PLIK.trk"));
+    if (!a.take(
+            QStringLiteral("--pages"),
+            [&cl](const QString& text) { return parsePageRange(text, cl.pdfRange); },
+            QStringLiteral("Nieprawidłowy zakres stron: %1 (podaj OD-DO, np. 2-5)")) ||
+        !a.positional(2))
         return;
-    }
     cl.mode = CommandLine::Mode::Pdf;
-    cl.pdfOut = rest[0];
-    cl.pdfIn = rest[1];
+    cl.pdfOut = a[0];
+    cl.pdfIn = a[1];
 }
-
-const QString kRegisterUsage =
-    QStringLiteral("Użycie: tarnik --register FOLDER [--today RRRR-MM-DD]");
 
 void parseRegister(const QStringList& args, CommandLine& cl) {
     // --register FOLDER [--today YYYY-MM-DD], the date also before FOLDER.
-    QStringList rest = args.mid(1);
-    const qsizetype today = rest.indexOf(QStringLiteral("--today"));
-    if (today >= 0) {
-        const QDate date = today + 1 < rest.size()
-                               ? QDate::fromString(rest[today + 1], QStringLiteral("yyyy-MM-dd"))
-                               : QDate();
-        if (!date.isValid()) {
-            cl.mode = CommandLine::Mode::Error;
-            cl.error = today + 1 < rest.size()
-                           ? QStringLiteral("Nieprawidłowa data: %1 (podaj RRRR-MM-DD, "
-                                            "np. 2024-03-15)")
-                                 .arg(rest[today + 1])
-                           : kRegisterUsage;
-            return;
-        }
-        cl.registerToday = dayNumberFromCivil(date.year(), date.month(), date.day());
-        rest.remove(today, 2);
-    }
-    if (rest.size() != 1 || rest[0].startsWith(QLatin1String("--"))) {
-        cl.mode = CommandLine::Mode::Error;
-        cl.error = kRegisterUsage;
-        return;
-    }
+    CommandArguments a(args, cl,
+                       QStringLiteral("Użycie: tarnik --register FOLDER [--today RRRR-MM-DD]"));
+    if (!a.takeToday(cl.today) || !a.positional(1)) return;
     cl.mode = CommandLine::Mode::Register;
-    cl.registerFolder = rest[0];
+    cl.registerFolder = a[0];
+}
+
+void parseNext(const QStringList& args, CommandLine& cl) {
+    // --next OUT PREVIOUS [--today YYYY-MM-DD] [--done 1,3]
+    CommandArguments a(args, cl,
+                       QStringLiteral("Użycie: tarnik --next WYJŚCIE.trk POPRZEDNIA.trk "
+                                      "[--today RRRR-MM-DD] [--done 1,3]"));
+    if (!a.takeToday(cl.today) ||
+        !a.take(QStringLiteral("--done"),
+                [&cl](const QString& text) {
+                    cl.nextDone = text;
+                    return true;
+                },
+                {}) ||
+        !a.positional(2))
+        return;
+    cl.mode = CommandLine::Mode::Next;
+    cl.nextOut = a[0];
+    cl.nextIn = a[1];
 }
 
 // The toolkit's own notes (a missing runtime folder, a font it substitutes) are not the
@@ -130,7 +163,7 @@ int runRegister(const CommandLine& cl, std::FILE* out, std::FILE* err) {
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    const DayNumber today = cl.registerToday ? *cl.registerToday : todayDayNumber();
+    const DayNumber today = cl.today ? *cl.today : todayDayNumber();
     std::string json;
     try {
         RegisterIndex index(defaultRegisterIndexFile());
@@ -177,6 +210,8 @@ CommandLine parseCommandLine(const QStringList& args) {
         parsePdf(args, cl);
     } else if (first == QLatin1String("--register")) {
         parseRegister(args, cl);
+    } else if (first == QLatin1String("--next")) {
+        parseNext(args, cl);
     } else if (first.startsWith(QLatin1String("--"))) {
         cl.mode = CommandLine::Mode::Error;
         cl.error = QStringLiteral("Nieznana opcja: %1 (tarnik --help wyświetla opcje)").arg(first);
@@ -205,13 +240,21 @@ QString helpText() {
         "                                           .trk z folderu FOLDER i jego podfolderów\n"
         "                                           w formacie JSON (UTF-8), zaległości liczone\n"
         "                                           na dzień dzisiejszy albo na dzień --today\n"
+        "  tarnik --next WYJŚCIE.trk POPRZEDNIA.trk [--today RRRR-MM-DD] [--done 1,3]\n"
+        "                                           zapisuje jako WYJŚCIE następną ocenę\n"
+        "                                           stanowiska na podstawie oceny POPRZEDNIA:\n"
+        "                                           kolejny numer, data dzisiejsza albo --today,\n"
+        "                                           --done: numery zrealizowanych zadań planu\n"
+        "                                           (1, 2, ... w kolejności niepustych zadań;\n"
+        "                                           bez --done żadne nie jest zrealizowane)\n"
         "  tarnik --help                            wyświetla ten opis\n"
         "\n"
-        "Polecenia --convert, --summary, --pdf i --register działają bez okna. Kod wyjścia 0\n"
-        "oznacza powodzenie, 1 błąd (opisany jednym wierszem na standardowym wyjściu błędów).\n"
-        "--pdf drukuje z opcjami wydruku zapisanymi w ustawieniach programu. --register\n"
-        "korzysta z tego samego indeksu w folderze podręcznym użytkownika co okno rejestru:\n"
-        "czyta tylko pliki nowe i zmienione od poprzedniego przeglądu.\n");
+        "Polecenia --convert, --summary, --pdf, --register i --next działają bez okna.\n"
+        "Kod wyjścia 0 oznacza powodzenie, 1 błąd (opisany jednym wierszem na standardowym\n"
+        "wyjściu błędów). --pdf drukuje z opcjami wydruku zapisanymi w ustawieniach programu.\n"
+        "--register korzysta z tego samego indeksu w folderze podręcznym użytkownika co okno\n"
+        "rejestru: czyta tylko pliki nowe i zmienione od poprzedniego przeglądu. --next nigdy\n"
+        "nie zastępuje pliku poprzedniej oceny.\n");
     return text.arg(QLatin1String(kProgramVersion));
 }
 
@@ -247,6 +290,14 @@ int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
         return runPdf(cl, err);
     case CommandLine::Mode::Register:
         return runRegister(cl, out, err);
+    case CommandLine::Mode::Next: {
+        const ConvertResult r = writeNextAssessmentFile(toPath(cl.nextIn), toPath(cl.nextOut),
+                                                        cl.today ? *cl.today : todayDayNumber(),
+                                                        cl.nextDone.toStdString());
+        if (r.exitCode != 0)
+            std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
+        return r.exitCode;
+    }
     case CommandLine::Mode::Window:
         break;
     }

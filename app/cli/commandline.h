@@ -11,18 +11,21 @@
 namespace tarnik {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Convert, Summary, Pdf, Register, Error };
+    enum class Mode { Window, Help, Convert, Summary, Pdf, Register, Next, Error };
     Mode mode = Mode::Window;
-    QString fileToOpen;                     // Window: the assessment to open at start-up, if any
-    QString convertOut;                     // Convert: the file to write
-    QString convertIn;                      // Convert: the file to read
-    QString summaryIn;                      // Summary: the assessment to evaluate
-    QString pdfOut;                         // Pdf: the PDF file to write
-    QString pdfIn;                          // Pdf: the assessment to print
-    PrintRange pdfRange;                    // Pdf: the pages to write (all unless --pages)
-    QString registerFolder;                 // Register: the folder of assessments
-    std::optional<DayNumber> registerToday; // Register: the day of the counts (--today)
-    QString error;                          // Error: what was wrong
+    QString fileToOpen;             // Window: the assessment to open at start-up, if any
+    QString convertOut;             // Convert: the file to write
+    QString convertIn;              // Convert: the file to read
+    QString summaryIn;              // Summary: the assessment to evaluate
+    QString pdfOut;                 // Pdf: the PDF file to write
+    QString pdfIn;                  // Pdf: the assessment to print
+    PrintRange pdfRange;            // Pdf: the pages to write (all unless --pages)
+    QString registerFolder;         // Register: the folder of assessments
+    std::optional<DayNumber> today; // Register, Next: the day taken as today (--today)
+    QString nextOut;                // Next: the new assessment to write
+    QString nextIn;                 // Next: the previous assessment
+    QString nextDone;               // Next: the finished tasks (--done), as typed
+    QString error;                  // Error: what was wrong
 };
 
 // Parses the arguments after the program name.
@@ -30,9 +33,9 @@ CommandLine parseCommandLine(const QStringList& args);
 
 QString helpText();
 
-// Runs a mode that needs no window (help, convert, summary, pdf, register, errors) and returns the
-// exit status. The PDF is drawn by the toolkit without a display: when no application object exists
-// yet, one is made on the offscreen platform for the run.
+// Runs a mode that needs no window (help, convert, summary, pdf, register, next, errors) and
+// returns the exit status. The PDF is drawn by the toolkit without a display: when no application
+// object exists yet, one is made on the offscreen platform for the run.
 int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err);
 
 } // namespace tarnik

@@ -22,7 +22,8 @@ void registerWindowHelpTopics() {
                         {kHelpRegisterFolder, "rejestr.html#folder"},
                         {kHelpRegisterSearch, "rejestr.html#szukaj"},
                         {kHelpRegisterHistory, "rejestr.html#historia"},
-                        {kHelpRegisterExport, "rejestr.html#eksport"}});
+                        {kHelpRegisterExport, "rejestr.html#eksport"},
+                        {kHelpNextAssessment, "nawigacja.html#nastepna"}});
 }
 
 WindowHelp::WindowHelp(QWidget* mainWindow, std::function<HelpWindow*()> mainHelp, QString helpDir,

@@ -25,6 +25,7 @@ inline constexpr int kHelpRegisterFolder = 19310;
 inline constexpr int kHelpRegisterSearch = 19320;
 inline constexpr int kHelpRegisterHistory = 19330;
 inline constexpr int kHelpRegisterExport = 19340;
+inline constexpr int kHelpNextAssessment = 19500;
 
 // Registers the topics of the windows above.
 void registerWindowHelpTopics();

@@ -62,9 +62,13 @@ public:
                          const QString& defaultSuffix) override {
         return run(parent, title, filter, QFileDialog::AcceptSave, {}, defaultSuffix);
     }
-    QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
+    QString openFileNameAt(QWidget* parent, const QString& title, const QString& filter,
                            const QString& suggested) override {
-        return run(parent, title, filter, QFileDialog::AcceptSave, suggested);
+        return run(parent, title, filter, QFileDialog::AcceptOpen, suggested);
+    }
+    QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& suggested, const QString& defaultSuffix) override {
+        return run(parent, title, filter, QFileDialog::AcceptSave, suggested, defaultSuffix);
     }
     QString folderName(QWidget* parent, const QString& title, const QString& start) override {
         return QFileDialog::getExistingDirectory(parent, title, start);

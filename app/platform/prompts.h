@@ -35,6 +35,12 @@ public:
     // The chosen file name as the user typed or picked it, or an empty text when cancelled.
     // `filter` is in the form "opis|wzorzec|opis|wzorzec".
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // The same, offering `suggested` (a full path): its name selected, its folder shown.
+    virtual QString openFileNameAt(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& suggested) {
+        Q_UNUSED(suggested);
+        return openFileName(parent, title, filter);
+    }
     // `defaultSuffix` (without the dot), when given, is added to a name typed without an
     // extension before the dialog checks it, so that the question before replacing a file comes
     // for "ocena1" as for "ocena1.trk".
@@ -42,9 +48,9 @@ public:
                                  const QString& defaultSuffix = {}) = 0;
     // The same, offering `suggested` (a full path): its name to accept and its folder to look in.
     virtual QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
-                                   const QString& suggested) {
+                                   const QString& suggested, const QString& defaultSuffix = {}) {
         Q_UNUSED(suggested);
-        return saveFileName(parent, title, filter);
+        return saveFileName(parent, title, filter, defaultSuffix);
     }
     // A folder to work in, the dialog starting in `start`; an empty text when cancelled.
     virtual QString folderName(QWidget* parent, const QString& title, const QString& start) = 0;

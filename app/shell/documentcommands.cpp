@@ -47,6 +47,7 @@ void DocumentCommands::prepareAtStartup() {
 }
 
 void DocumentCommands::startNewDocument() {
+    suggestedName_.clear();
     wizard_.beginReset();
     Assessment& a = document_.assessment();
     a.resetToNew();
@@ -127,7 +128,22 @@ bool DocumentCommands::openFile(const QString& fileName) {
     return true;
 }
 
+void DocumentCommands::startFromPrevious(Assessment next, const QString& suggestedName) {
+    wizard_.beginReset();
+    Assessment& a = document_.assessment();
+    a = std::move(next);
+    UpdateWorkers(a);
+    documentFilled();
+    document_.setCurrentFileName({});
+    document_.setFileStamp({});
+    document_.setUntitledCaption();
+    document_.SetSaved(false);
+    suggestedName_ = suggestedName;
+    wizard_.restart();
+}
+
 void DocumentCommands::readFile(const QString& fileName) {
+    suggestedName_.clear();
     wizard_.beginReset();
     Assessment& a = document_.assessment();
     a.resetToNew();
@@ -206,8 +222,11 @@ bool DocumentCommands::Save() {
 
 bool DocumentCommands::SaveAs() {
     wizard_.storePendingEdit();
+    const QString title = QStringLiteral("Zapisz jako");
     const QString chosen =
-        fileDialogs().saveFileName(window_, QStringLiteral("Zapisz jako"), kTrkFilter, kTrkSuffix);
+        suggestedName_.isEmpty()
+            ? fileDialogs().saveFileName(window_, title, kTrkFilter, kTrkSuffix)
+            : fileDialogs().saveFileNameAt(window_, title, kTrkFilter, suggestedName_, kTrkSuffix);
     if (chosen.isEmpty()) return false;
     // The dialog has added the suffix already; a name from a dialog that does not add it gets it
     // here.
@@ -218,6 +237,7 @@ bool DocumentCommands::SaveAs() {
     document_.setCurrentFileName(name);
     document_.SetSaved(true);
     document_.setCaptionFromFileName();
+    suggestedName_.clear();
     fileMatched(name);
     emit saved(name);
     return true;

@@ -69,6 +69,10 @@ public:
     // Opens a file chosen elsewhere (the register of assessments): asks to save first, as
     // "Otwórz..." does. False when the question stopped it.
     bool openFile(const QString& fileName);
+    // The next assessment made from a previous one becomes the document: untitled and changed, so
+    // that saving asks for a name, and the save dialog offers `suggestedName` (a full path). The
+    // caller has asked about the unsaved changes of the document it replaces.
+    void startFromPrevious(Assessment next, const QString& suggestedName);
 
 signals:
     // A file was written by Save or Save as (the absolute name).
@@ -90,6 +94,8 @@ private:
     QString programDir_;
     QWidget* window_;
     RecentFiles* recent_ = nullptr;
+    // The name the next "Zapisz jako..." offers for this untitled document, if any.
+    QString suggestedName_;
 };
 
 } // namespace tarnik

@@ -40,6 +40,7 @@
 #include "app/platform/qtsettingsstore.h"
 #include "app/platform/startupvalues.h"
 #include "app/print/printcommand.h"
+#include "app/reassessment/nextassessmentcommand.h"
 #include "app/register/registerindex.h"
 #include "app/register/registerwindow.h"
 #include "app/shell/aboutwindow.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
         new DocumentCommands(document_, *wizard_, options_.loadSequence, options_.programDir, this);
     recentFiles_ = new RecentFiles(options_.settings, this);
     commands_->setRecentFiles(recentFiles_);
+    nextAssessmentCommand_ = new NextAssessmentCommand(document_, *commands_, this);
     buildMenu();
     about_ = new AboutWindow(this);
     // F1 in the dialogs and the progress window, which the window's own shortcut does not reach.
@@ -147,6 +149,7 @@ void MainWindow::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Plik"));
     QAction* newAct = file->addAction(QStringLiteral("&Nowy"));
     newAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    nextAssessment_ = file->addAction(QStringLiteral("Nowa ocena na &podstawie poprzedniej..."));
     QAction* open = file->addAction(QStringLiteral("&Otwórz..."));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* save = file->addAction(QStringLiteral("&Zapisz"));
@@ -181,6 +184,8 @@ void MainWindow::buildMenu() {
     QAction* about = help->addAction(QStringLiteral("O &programie..."));
 
     connect(newAct, &QAction::triggered, this, guarded([this] { commands_->New(); }));
+    connect(nextAssessment_, &QAction::triggered, this,
+            guarded([this] { nextAssessmentCommand_->run(); }));
     connect(open, &QAction::triggered, this, guarded([this] { commands_->Open(); }));
     connect(save, &QAction::triggered, this, guarded([this] { commands_->Save(); }));
     connect(saveAs, &QAction::triggered, this, guarded([this] { commands_->SaveAs(); }));

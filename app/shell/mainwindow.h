@@ -23,6 +23,7 @@ class HelpWindow;
 class PickerService;
 class PrintCommand;
 class RegisterWindow;
+class NextAssessmentCommand;
 class SettingsStore;
 class TForm8;
 class Wizard;
@@ -87,6 +88,8 @@ public:
     // "Plik" → "Rejestr ocen...": the register window, made on first use.
     RegisterWindow* registerWindow();
     QAction* registerAction() const { return register_; }
+    QAction* nextAssessmentAction() const { return nextAssessment_; }
+    NextAssessmentCommand& nextAssessmentCommand() const { return *nextAssessmentCommand_; }
     void showRegister();
 
 protected:
@@ -123,6 +126,8 @@ private:
     QAction* options_action_ = nullptr;
     QAction* editor_ = nullptr;
     QAction* register_ = nullptr;
+    QAction* nextAssessment_ = nullptr;
+    NextAssessmentCommand* nextAssessmentCommand_ = nullptr;
     RegisterWindow* registerWindow_ = nullptr;
     bool shownOnce_ = false;
     PrintOptions printOptions_;

@@ -395,14 +395,14 @@ private slots:
                               QStringLiteral("--today"), QStringLiteral("2024-02-29")});
         QCOMPARE(cl.mode, CommandLine::Mode::Register);
         QCOMPARE(cl.registerFolder, QStringLiteral("/oceny"));
-        QCOMPARE(cl.registerToday, std::optional<DayNumber>(dayNumberFromCivil(2024, 2, 29)));
+        QCOMPARE(cl.today, std::optional<DayNumber>(dayNumberFromCivil(2024, 2, 29)));
         const CommandLine before =
             parseCommandLine({QStringLiteral("--register"), QStringLiteral("--today"),
                               QStringLiteral("2024-03-01"), QStringLiteral("/oceny")});
         QCOMPARE(before.mode, CommandLine::Mode::Register);
         QCOMPARE(before.registerFolder, QStringLiteral("/oceny"));
         QVERIFY(!parseCommandLine({QStringLiteral("--register"), QStringLiteral("/oceny")})
-                     .registerToday.has_value());
+                     .today.has_value());
         for (const QStringList& wrong :
              {QStringList{QStringLiteral("--register")},
               QStringList{QStringLiteral("--register"), QStringLiteral("a"), QStringLiteral("b")},

@@ -361,7 +361,8 @@ private slots:
                       kHelpRegisterFolder,
                       kHelpRegisterSearch,
                       kHelpRegisterHistory,
-                      kHelpRegisterExport})
+                      kHelpRegisterExport,
+                      kHelpNextAssessment})
             QVERIFY2(numbers.contains(n), qPrintable(QString::number(n)));
         QStringList topics;
         for (int n : numbers)

@@ -50,10 +50,17 @@ QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QStr
     return saveNames.isEmpty() ? QString() : saveNames.dequeue();
 }
 
-QString ScriptedPrompts::saveFileNameAt(QWidget* parent, const QString& title,
+QString ScriptedPrompts::openFileNameAt(QWidget* parent, const QString& title,
                                         const QString& filter, const QString& suggested) {
+    suggestedOpenNames << suggested;
+    return openFileName(parent, title, filter);
+}
+
+QString ScriptedPrompts::saveFileNameAt(QWidget* parent, const QString& title,
+                                        const QString& filter, const QString& suggested,
+                                        const QString& defaultSuffix) {
     suggestedNames << suggested;
-    return saveFileName(parent, title, filter);
+    return saveFileName(parent, title, filter, defaultSuffix);
 }
 
 QString ScriptedPrompts::folderName(QWidget*, const QString& title, const QString& start) {

@@ -43,6 +43,8 @@ public:
     QList<Shown> shown;
     // The names offered by saveFileNameAt(), in order.
     QStringList suggestedNames;
+    // The names offered by openFileNameAt(), in order.
+    QStringList suggestedOpenNames;
     // The default suffix each saveFileName() was given, in order.
     QStringList saveSuffixes;
     // How many questions offered "Anuluj".
@@ -54,8 +56,10 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& defaultSuffix = {}) override;
-    QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
+    QString openFileNameAt(QWidget* parent, const QString& title, const QString& filter,
                            const QString& suggested) override;
+    QString saveFileNameAt(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& suggested, const QString& defaultSuffix = {}) override;
     QString folderName(QWidget* parent, const QString& title, const QString& start) override;
 
     // Only the messages (kind "message"), in order.
