@@ -28,6 +28,8 @@ struct AssessmentComparison {
     // The two assessments, as the user reads them at the head of the comparison.
     std::string oldTitle;
     std::string newTitle;
+    // The station of the newer assessment, for the running header of the printed comparison.
+    std::string station;
     std::vector<Difference> general;
     std::vector<Difference> workers;
     std::vector<Difference> factors;
