@@ -13,6 +13,7 @@
 #include "core/base/errors.h"
 #include "core/evaluation/summary.h"
 #include "core/model/convert.h"
+#include "core/reassessment/comparison.h"
 #include "core/reassessment/nextassessment.h"
 #include "core/register/registerexport.h"
 #include "core/version.h"
@@ -108,6 +109,15 @@ void parseRegister(const QStringList& args, CommandLine& cl) {
     cl.registerFolder = a[0];
 }
 
+void parseCompare(const QStringList& args, CommandLine& cl) {
+    CommandArguments a(args, cl,
+                       QStringLiteral("Użycie: tarnik --compare POPRZEDNIA.trk NOWA.trk"));
+    if (!a.positional(2)) return;
+    cl.mode = CommandLine::Mode::Compare;
+    cl.compareOld = a[0];
+    cl.compareNew = a[1];
+}
+
 void parseNext(const QStringList& args, CommandLine& cl) {
     // --next OUT PREVIOUS [--today YYYY-MM-DD] [--done 1,3]
     CommandArguments a(args, cl,
@@ -181,6 +191,21 @@ int runRegister(const CommandLine& cl, std::FILE* out, std::FILE* err) {
     return 0;
 }
 
+// The JSON of a command on standard output, or its failure on standard error.
+int writeJson(int exitCode, const std::string& message, const std::string& json, std::FILE* out,
+              std::FILE* err) {
+    if (exitCode != 0) {
+        std::fprintf(err, "%s\n", QString::fromStdString(message).toLocal8Bit().constData());
+        return exitCode;
+    }
+    // JSON is UTF-8 whatever the console's code page.
+    if (std::fwrite(json.data(), 1, json.size(), out) != json.size() || std::fflush(out) != 0) {
+        std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& args) {
@@ -212,6 +237,8 @@ CommandLine parseCommandLine(const QStringList& args) {
         parseRegister(args, cl);
     } else if (first == QLatin1String("--next")) {
         parseNext(args, cl);
+    } else if (first == QLatin1String("--compare")) {
+        parseCompare(args, cl);
     } else if (first.startsWith(QLatin1String("--"))) {
         cl.mode = CommandLine::Mode::Error;
         cl.error = QStringLiteral("Nieznana opcja: %1 (tarnik --help wyświetla opcje)").arg(first);
@@ -247,14 +274,21 @@ QString helpText() {
         "                                           --done: numery zrealizowanych zadań planu\n"
         "                                           (1, 2, ... w kolejności niepustych zadań;\n"
         "                                           bez --done żadne nie jest zrealizowane)\n"
+        "  tarnik --compare POPRZEDNIA.trk NOWA.trk wypisuje różnice między dwiema ocenami\n"
+        "                                           w formacie JSON (UTF-8): listy general (dane\n"
+        "                                           ogólne), workers (pracownicy), factors\n"
+        "                                           (czynniki), figures (wskaźniki, poziom\n"
+        "                                           ryzyka, termin następnej oceny) i plan (plan\n"
+        "                                           poprawy), każda z pozycji {field albo name,\n"
+        "                                           old, new}\n"
         "  tarnik --help                            wyświetla ten opis\n"
         "\n"
-        "Polecenia --convert, --summary, --pdf, --register i --next działają bez okna.\n"
-        "Kod wyjścia 0 oznacza powodzenie, 1 błąd (opisany jednym wierszem na standardowym\n"
-        "wyjściu błędów). --pdf drukuje z opcjami wydruku zapisanymi w ustawieniach programu.\n"
-        "--register korzysta z tego samego indeksu w folderze podręcznym użytkownika co okno\n"
-        "rejestru: czyta tylko pliki nowe i zmienione od poprzedniego przeglądu. --next nigdy\n"
-        "nie zastępuje pliku poprzedniej oceny.\n");
+        "Polecenia --convert, --summary, --pdf, --register, --next i --compare działają bez\n"
+        "okna. Kod wyjścia 0 oznacza powodzenie, 1 błąd (opisany jednym wierszem na\n"
+        "standardowym wyjściu błędów). --pdf drukuje z opcjami wydruku zapisanymi\n"
+        "w ustawieniach programu. --register korzysta z tego samego indeksu w folderze\n"
+        "podręcznym użytkownika co okno rejestru: czyta tylko pliki nowe i zmienione od\n"
+        "poprzedniego przeglądu. --next nigdy nie zastępuje pliku poprzedniej oceny.\n");
     return text.arg(QLatin1String(kProgramVersion));
 }
 
@@ -274,17 +308,12 @@ int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
     }
     case CommandLine::Mode::Summary: {
         const SummaryResult r = summarizeTrkFile(toPath(cl.summaryIn));
-        if (r.exitCode != 0) {
-            std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
-            return r.exitCode;
-        }
-        // JSON is UTF-8 whatever the console's code page.
-        if (std::fwrite(r.json.data(), 1, r.json.size(), out) != r.json.size() ||
-            std::fflush(out) != 0) {
-            std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
-            return 1;
-        }
-        return 0;
+        return writeJson(r.exitCode, r.message, r.json, out, err);
+    }
+    case CommandLine::Mode::Compare: {
+        const ComparisonFilesResult r =
+            compareTrkFiles(toPath(cl.compareOld), toPath(cl.compareNew));
+        return writeJson(r.exitCode, r.message, r.json, out, err);
     }
     case CommandLine::Mode::Pdf:
         return runPdf(cl, err);

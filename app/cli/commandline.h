@@ -11,7 +11,7 @@
 namespace tarnik {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Convert, Summary, Pdf, Register, Next, Error };
+    enum class Mode { Window, Help, Convert, Summary, Pdf, Register, Next, Compare, Error };
     Mode mode = Mode::Window;
     QString fileToOpen;             // Window: the assessment to open at start-up, if any
     QString convertOut;             // Convert: the file to write
@@ -25,6 +25,8 @@ struct CommandLine {
     QString nextOut;                // Next: the new assessment to write
     QString nextIn;                 // Next: the previous assessment
     QString nextDone;               // Next: the finished tasks (--done), as typed
+    QString compareOld;             // Compare: the previous assessment
+    QString compareNew;             // Compare: the new assessment
     QString error;                  // Error: what was wrong
 };
 
@@ -33,9 +35,9 @@ CommandLine parseCommandLine(const QStringList& args);
 
 QString helpText();
 
-// Runs a mode that needs no window (help, convert, summary, pdf, register, next, errors) and
-// returns the exit status. The PDF is drawn by the toolkit without a display: when no application
-// object exists yet, one is made on the offscreen platform for the run.
+// Runs a mode that needs no window (help, convert, summary, pdf, register, next, compare, errors)
+// and returns the exit status. The PDF is drawn by the toolkit without a display: when no
+// application object exists yet, one is made on the offscreen platform for the run.
 int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err);
 
 } // namespace tarnik

@@ -18,19 +18,6 @@ namespace tarnik {
 
 namespace {
 
-NextAssessment nextAssessmentOf(const std::string& grade, DayNumber assessmentDate) {
-    const NextAssessmentRule rule = nextAssessmentRule(grade);
-    switch (rule.timing) {
-    case NextAssessmentRule::Timing::NotNeeded:
-        return {};
-    case NextAssessmentRule::Timing::Immediately:
-        return {NextAssessment::Kind::Immediately, 0};
-    case NextAssessmentRule::Timing::WithinDays:
-        break;
-    }
-    return {NextAssessment::Kind::On, wholeDay(addDays(assessmentDate, rule.days))};
-}
-
 std::string workerName(const WorkerRecord& w) {
     const std::string first = trim(w.Ed401);
     const std::string last = trim(w.Ed402);
@@ -51,6 +38,19 @@ std::optional<DayNumber> trainingCurrentUntil(const TrainingPlan& plan, const Wo
 }
 
 } // namespace
+
+NextAssessment nextAssessmentOf(const std::string& grade, DayNumber assessmentDate) {
+    const NextAssessmentRule rule = nextAssessmentRule(grade);
+    switch (rule.timing) {
+    case NextAssessmentRule::Timing::NotNeeded:
+        return {};
+    case NextAssessmentRule::Timing::Immediately:
+        return {NextAssessment::Kind::Immediately, 0};
+    case NextAssessmentRule::Timing::WithinDays:
+        break;
+    }
+    return {NextAssessment::Kind::On, wholeDay(addDays(assessmentDate, rule.days))};
+}
 
 int RegisterRow::examsOverdue(DayNumber today) const {
     return static_cast<int>(std::count_if(workers.begin(), workers.end(), [&](const auto& w) {

@@ -28,6 +28,9 @@ struct NextAssessment {
     friend bool operator==(const NextAssessment&, const NextAssessment&) = default;
 };
 
+// When the assessment of the given grade and date wants the next one.
+NextAssessment nextAssessmentOf(const std::string& grade, DayNumber assessmentDate);
+
 // The dates of one worker that fall due.
 struct WorkerDueDates {
     std::string name;          // "Ed401 Ed402"

@@ -41,8 +41,9 @@ public:
     void log(const std::string& line) const;
     TDoc& doc() const { return *out_.doc; }
 
-private:
+protected:
     // ---- building blocks (reportblocks.cpp) ---------------------------------------------
+    // Open to documents laid out the same way (the comparison of two assessments).
     struct TableShape {
         std::vector<int> columns;
         int innerMm = 2;
