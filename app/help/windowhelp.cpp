@@ -22,7 +22,9 @@ void registerWindowHelpTopics() {
                         {kHelpRegisterFolder, "rejestr.html#folder"},
                         {kHelpRegisterSearch, "rejestr.html#szukaj"},
                         {kHelpRegisterHistory, "rejestr.html#historia"},
-                        {kHelpRegisterExport, "rejestr.html#eksport"}});
+                        {kHelpRegisterExport, "rejestr.html#eksport"},
+                        {kHelpComparison, "porownanie.html"},
+                        {kHelpComparisonOutput, "porownanie.html#drukowanie"}});
 }
 
 WindowHelp::WindowHelp(QWidget* mainWindow, std::function<HelpWindow*()> mainHelp, QString helpDir,

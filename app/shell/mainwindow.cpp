@@ -40,6 +40,7 @@
 #include "app/platform/qtsettingsstore.h"
 #include "app/platform/startupvalues.h"
 #include "app/print/printcommand.h"
+#include "app/reassessment/comparecommand.h"
 #include "app/register/registerindex.h"
 #include "app/register/registerwindow.h"
 #include "app/shell/aboutwindow.h"
@@ -77,6 +78,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
         new DocumentCommands(document_, *wizard_, options_.loadSequence, options_.programDir, this);
     recentFiles_ = new RecentFiles(options_.settings, this);
     commands_->setRecentFiles(recentFiles_);
+    compare_command_ =
+        new CompareCommand(document_, *wizard_, printCommand_->printer(), printOptions_, this);
     buildMenu();
     about_ = new AboutWindow(this);
     // F1 in the dialogs and the progress window, which the window's own shortcut does not reach.
@@ -161,6 +164,8 @@ void MainWindow::buildMenu() {
         runGuarded([this, &path] { commands_->openRecent(path); }, this);
     });
     file->addSeparator();
+    compare_ = file->addAction(QStringLiteral("Poró&wnaj z..."));
+    file->addSeparator();
     print_ = file->addAction(QStringLiteral("&Drukuj"));
     print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     preview_ = file->addAction(QStringLiteral("&Podgląd wydruku..."));
@@ -187,6 +192,8 @@ void MainWindow::buildMenu() {
     connect(print_, &QAction::triggered, printCommand_, &PrintCommand::run);
     connect(preview_, &QAction::triggered, printCommand_, &PrintCommand::preview);
     connect(exportPdf_, &QAction::triggered, printCommand_, &PrintCommand::exportPdf);
+    connect(compare_, &QAction::triggered, this,
+            guarded([this] { compare_command_->compareWithFile(); }));
     connect(register_, &QAction::triggered, this, guarded([this] { showRegister(); }));
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(options_action_, &QAction::triggered, this, guarded([this] { showOptions(); }));
@@ -247,6 +254,18 @@ void MainWindow::showRegister() {
         else
             w->rescan();
     }
+}
+
+void MainWindow::showComparison(const Assessment& older, const Assessment& newer) {
+    compare_command_->showComparison(older, newer);
+}
+
+bool MainWindow::compareFiles(const QString& a, const QString& b) {
+    return compare_command_->compareFiles(a, b);
+}
+
+ComparisonWindow* MainWindow::comparisonWindow() const {
+    return compare_command_->comparisonWindow();
 }
 
 HelpWindow* MainWindow::helpWindow() {

@@ -17,6 +17,8 @@ class QAction;
 namespace tarnik {
 
 class AboutWindow;
+class CompareCommand;
+class ComparisonWindow;
 class DocumentCommands;
 class RecentFiles;
 class HelpWindow;
@@ -89,6 +91,18 @@ public:
     QAction* registerAction() const { return register_; }
     void showRegister();
 
+    // "Plik" → "Porównaj z...": the open assessment, unsaved changes included, compared with an
+    // assessment file, in the comparison window (one, kept by the main window).
+    QAction* compareAction() const { return compare_; }
+    CompareCommand& compareCommand() const { return *compare_command_; }
+    // The comparison of two assessments, the earlier one (assessedBefore) as the previous one.
+    void showComparison(const Assessment& older, const Assessment& newer);
+    // The comparison of two assessment files; false, with the message shown, when either cannot
+    // be read whole.
+    bool compareFiles(const QString& a, const QString& b);
+    // The comparison window, null until the first comparison.
+    ComparisonWindow* comparisonWindow() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -123,6 +137,8 @@ private:
     QAction* options_action_ = nullptr;
     QAction* editor_ = nullptr;
     QAction* register_ = nullptr;
+    QAction* compare_ = nullptr;
+    CompareCommand* compare_command_ = nullptr;
     RegisterWindow* registerWindow_ = nullptr;
     bool shownOnce_ = false;
     PrintOptions printOptions_;
