@@ -12,6 +12,7 @@
 #include "core/base/errors.h"
 #include "core/evaluation/summary.h"
 #include "core/model/convert.h"
+#include "core/reassessment/comparison.h"
 #include "core/register/registerexport.h"
 #include "core/version.h"
 
@@ -148,6 +149,21 @@ int runRegister(const CommandLine& cl, std::FILE* out, std::FILE* err) {
     return 0;
 }
 
+// The JSON of a command on standard output, or its failure on standard error.
+int writeJson(int exitCode, const std::string& message, const std::string& json, std::FILE* out,
+              std::FILE* err) {
+    if (exitCode != 0) {
+        std::fprintf(err, "%s\n", QString::fromStdString(message).toLocal8Bit().constData());
+        return exitCode;
+    }
+    // JSON is UTF-8 whatever the console's code page.
+    if (std::fwrite(json.data(), 1, json.size(), out) != json.size() || std::fflush(out) != 0) {
+        std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& args) {
@@ -177,6 +193,16 @@ CommandLine parseCommandLine(const QStringList& args) {
         parsePdf(args, cl);
     } else if (first == QLatin1String("--register")) {
         parseRegister(args, cl);
+    } else if (first == QLatin1String("--compare")) {
+        if (args.size() != 3 || args[1].startsWith(QLatin1String("--")) ||
+            args[2].startsWith(QLatin1String("--"))) {
+            cl.mode = CommandLine::Mode::Error;
+            cl.error = QStringLiteral("Użycie: tarnik --compare POPRZEDNIA.trk NOWA.trk");
+        } else {
+            cl.mode = CommandLine::Mode::Compare;
+            cl.compareOld = args[1];
+            cl.compareNew = args[2];
+        }
     } else if (first.startsWith(QLatin1String("--"))) {
         cl.mode = CommandLine::Mode::Error;
         cl.error = QStringLiteral("Nieznana opcja: %1 (tarnik --help wyświetla opcje)").arg(first);
@@ -205,10 +231,18 @@ QString helpText() {
         "                                           .trk z folderu FOLDER i jego podfolderów\n"
         "                                           w formacie JSON (UTF-8), zaległości liczone\n"
         "                                           na dzień dzisiejszy albo na dzień --today\n"
+        "  tarnik --compare POPRZEDNIA.trk NOWA.trk wypisuje różnice między dwiema ocenami\n"
+        "                                           w formacie JSON (UTF-8): listy general (dane\n"
+        "                                           ogólne), workers (pracownicy), factors\n"
+        "                                           (czynniki), figures (wskaźniki, poziom\n"
+        "                                           ryzyka, termin następnej oceny) i plan (plan\n"
+        "                                           poprawy), każda z pozycji {field albo name,\n"
+        "                                           old, new}\n"
         "  tarnik --help                            wyświetla ten opis\n"
         "\n"
-        "Polecenia --convert, --summary, --pdf i --register działają bez okna. Kod wyjścia 0\n"
-        "oznacza powodzenie, 1 błąd (opisany jednym wierszem na standardowym wyjściu błędów).\n"
+        "Polecenia --convert, --summary, --pdf, --register i --compare działają bez okna. Kod\n"
+        "wyjścia 0 oznacza powodzenie, 1 błąd (opisany jednym wierszem na standardowym wyjściu\n"
+        "błędów).\n"
         "--pdf drukuje z opcjami wydruku zapisanymi w ustawieniach programu. --register\n"
         "korzysta z tego samego indeksu w folderze podręcznym użytkownika co okno rejestru:\n"
         "czyta tylko pliki nowe i zmienione od poprzedniego przeglądu.\n");
@@ -231,17 +265,12 @@ int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
     }
     case CommandLine::Mode::Summary: {
         const SummaryResult r = summarizeTrkFile(toPath(cl.summaryIn));
-        if (r.exitCode != 0) {
-            std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
-            return r.exitCode;
-        }
-        // JSON is UTF-8 whatever the console's code page.
-        if (std::fwrite(r.json.data(), 1, r.json.size(), out) != r.json.size() ||
-            std::fflush(out) != 0) {
-            std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
-            return 1;
-        }
-        return 0;
+        return writeJson(r.exitCode, r.message, r.json, out, err);
+    }
+    case CommandLine::Mode::Compare: {
+        const ComparisonFilesResult r =
+            compareTrkFiles(toPath(cl.compareOld), toPath(cl.compareNew));
+        return writeJson(r.exitCode, r.message, r.json, out, err);
     }
     case CommandLine::Mode::Pdf:
         return runPdf(cl, err);

@@ -11,7 +11,7 @@
 namespace tarnik {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Convert, Summary, Pdf, Register, Error };
+    enum class Mode { Window, Help, Convert, Summary, Pdf, Register, Compare, Error };
     Mode mode = Mode::Window;
     QString fileToOpen;                     // Window: the assessment to open at start-up, if any
     QString convertOut;                     // Convert: the file to write
@@ -22,6 +22,8 @@ struct CommandLine {
     PrintRange pdfRange;                    // Pdf: the pages to write (all unless --pages)
     QString registerFolder;                 // Register: the folder of assessments
     std::optional<DayNumber> registerToday; // Register: the day of the counts (--today)
+    QString compareOld;                     // Compare: the previous assessment
+    QString compareNew;                     // Compare: the new assessment
     QString error;                          // Error: what was wrong
 };
 
@@ -30,9 +32,9 @@ CommandLine parseCommandLine(const QStringList& args);
 
 QString helpText();
 
-// Runs a mode that needs no window (help, convert, summary, pdf, register, errors) and returns the
-// exit status. The PDF is drawn by the toolkit without a display: when no application object exists
-// yet, one is made on the offscreen platform for the run.
+// Runs a mode that needs no window (help, convert, summary, pdf, register, compare, errors) and
+// returns the exit status. The PDF is drawn by the toolkit without a display: when no application
+// object exists yet, one is made on the offscreen platform for the run.
 int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err);
 
 } // namespace tarnik

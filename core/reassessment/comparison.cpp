@@ -10,6 +10,7 @@
 #include "core/evaluation/evaluation.h"
 #include "core/evaluation/recompute.h"
 #include "core/evaluation/summary.h"
+#include "core/model/convert.h"
 #include "core/register/registerrow.h"
 #include "core/report/reporttexts.h"
 #include "core/rules/plan/plan.h"
@@ -360,6 +361,22 @@ std::string comparisonJson(const AssessmentComparison& c) {
     jsonList(out, "figures", "field", c.figures, false);
     jsonList(out, "plan", "name", c.plan, true);
     return out + "}\n";
+}
+
+ComparisonFilesResult compareTrkFiles(const std::filesystem::path& older,
+                                      const std::filesystem::path& newer) {
+    Assessment a[2];
+    const std::filesystem::path* paths[2] = {&older, &newer};
+    for (int i = 0; i < 2; ++i) {
+        a[i].questions.clear();
+        if (auto failure = openForCommandLine(*paths[i], a[i])) {
+            const std::u8string text = paths[i]->u8string();
+            const std::string name(text.begin(), text.end());
+            if (failure->find(name) == std::string::npos) *failure = name + ": " + *failure;
+            return {1, std::move(*failure), {}};
+        }
+    }
+    return {0, {}, comparisonJson(compareAssessments(a[0], a[1]))};
 }
 
 } // namespace tarnik

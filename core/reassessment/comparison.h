@@ -3,6 +3,7 @@
 // and their hazard rows, every figure of the evaluation, and the improvement plan. Both
 // assessments are evaluated on copies by the program's own recompute sequence, so that the
 // figures compared are those the program prints, whatever the files stored.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,5 +54,18 @@ bool assessedBefore(const Assessment& a, const Assessment& b);
 // "plan", each of objects {"field"|"name", "old", "new"} ("field" for general data and figures,
 // "name" for workers, factors and tasks; a missing value is null).
 std::string comparisonJson(const AssessmentComparison& c);
+
+struct ComparisonFilesResult {
+    int exitCode = 0;    // 0 on success, 1 when a file cannot be read
+    std::string message; // one line for standard error, empty on success
+    std::string json;    // comparisonJson, on success
+};
+
+// tarnik --compare: opens both files as the program opens a file named on its command line
+// (any accepted format version) and compares them in the order given. A file that cannot be
+// read, is not an assessment or is damaged gives exit code 1 and its message, led by the file's
+// name when the message does not name it.
+ComparisonFilesResult compareTrkFiles(const std::filesystem::path& older,
+                                      const std::filesystem::path& newer);
 
 } // namespace tarnik
