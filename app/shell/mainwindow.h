@@ -95,10 +95,11 @@ public:
     // assessment file, in the comparison window (one, kept by the main window).
     QAction* compareAction() const { return compare_; }
     CompareCommand& compareCommand() const { return *compare_command_; }
-    // The comparison of two assessments, the earlier one (assessedBefore) as the previous one.
+    // The comparison of two assessments, `older` as the previous one (assessedBefore tells which
+    // of two is the earlier).
     void showComparison(const Assessment& older, const Assessment& newer);
-    // The comparison of two assessment files; false, with the message shown, when either cannot
-    // be read whole.
+    // The comparison of two assessment files, the earlier one as the previous; false, with the
+    // message shown, when either cannot be read whole.
     bool compareFiles(const QString& a, const QString& b);
     // The comparison window, null until the first comparison.
     ComparisonWindow* comparisonWindow() const;
