@@ -23,7 +23,10 @@ void registerWindowHelpTopics() {
                         {kHelpRegisterSearch, "rejestr.html#szukaj"},
                         {kHelpRegisterHistory, "rejestr.html#historia"},
                         {kHelpRegisterExport, "rejestr.html#eksport"},
-                        {kHelpNextAssessment, "nawigacja.html#nastepna"}});
+                        {kHelpNextAssessment, "nawigacja.html#nastepna"},
+
+                        {kHelpComparison, "porownanie.html"},
+                        {kHelpComparisonOutput, "porownanie.html#drukowanie"}});
 }
 
 WindowHelp::WindowHelp(QWidget* mainWindow, std::function<HelpWindow*()> mainHelp, QString helpDir,

@@ -13,7 +13,7 @@ namespace tarnik {
 
 class HelpWindow;
 
-// Topic numbers of the print, editor and register windows.
+// Topic numbers of the print, editor, register and comparison windows.
 inline constexpr int kHelpPrintRange = 19000;
 inline constexpr int kHelpPrintProgress = 19010;
 inline constexpr int kHelpPrintDialog = 19020;
@@ -26,6 +26,8 @@ inline constexpr int kHelpRegisterSearch = 19320;
 inline constexpr int kHelpRegisterHistory = 19330;
 inline constexpr int kHelpRegisterExport = 19340;
 inline constexpr int kHelpNextAssessment = 19500;
+inline constexpr int kHelpComparison = 19400;
+inline constexpr int kHelpComparisonOutput = 19410;
 
 // Registers the topics of the windows above.
 void registerWindowHelpTopics();

@@ -29,6 +29,27 @@ const QString kPdfFilter = QStringLiteral("pliki PDF (*.pdf)|*.pdf|wszystkie pli
 
 } // namespace
 
+bool askPrintRangeInPlatformDialog(QPrinter& printer, QWidget* parent, PrintRange& range) {
+    QPrintDialog dialog(&printer, parent);
+    setHelpContext(&dialog, kHelpPrintDialog);
+    dialog.setMinMax(1, 1000);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    range = printer.printRange() == QPrinter::PageRange
+                ? PrintRange::pages(printer.fromPage(), printer.toPage())
+                : PrintRange::all();
+    return true;
+}
+
+bool printerHasOutput(const QPrinter& printer) {
+    if (!printer.outputFileName().isEmpty()) return true;
+    return printer.outputFormat() != QPrinter::PdfFormat && systemHasPrinter();
+}
+
 PrintCommand::PrintCommand(Wizard& wizard, QObject* parent) : QObject(parent), wizard_(wizard) {
     printer_.setCollateCopies(true);
     printer_.setFromTo(1, 1000);
@@ -101,21 +122,8 @@ void PrintCommand::showPageSetup() {
 
 bool PrintCommand::askForRange(PrintRange& range) {
     log(QStringLiteral("Otwieram okienko opcji drukowania\r\n"));
-    if (options_->standardPrintDialog()) {
-        QPrintDialog dialog(&printer_, window());
-        setHelpContext(&dialog, kHelpPrintDialog);
-        dialog.setMinMax(1, 1000);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-        dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-        if (dialog.exec() != QDialog::Accepted) return false;
-        range = printer_.printRange() == QPrinter::PageRange
-                    ? PrintRange::pages(printer_.fromPage(), printer_.toPage())
-                    : PrintRange::all();
-        return true;
-    }
+    if (options_->standardPrintDialog())
+        return askPrintRangeInPlatformDialog(printer_, window(), range);
     TForm6 dialog([this] { showPageSetup(); }, window());
     if (!dialog.Execute()) return false;
     range = dialog.range();
@@ -132,10 +140,7 @@ void PrintCommand::Drukuj1Click() {
         log(QStringLiteral("Drukowanie anulowane"));
         return;
     }
-    // A printer of the system, or a file the print dialog chose. Without printers the toolkit
-    // falls back to a PDF without a file name, which prints nowhere.
-    const bool toFile = !printer_.outputFileName().isEmpty();
-    if (!toFile && (printer_.outputFormat() == QPrinter::PdfFormat || !systemHasPrinter())) {
+    if (!printerHasOutput(printer_)) {
         log(QStringLiteral("Drukowanie anulowane"));
         showMessage(window(), kTitleWarning,
                     QStringLiteral("W systemie nie ma drukarki. Ocenę można zapisać w pliku PDF "

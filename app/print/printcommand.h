@@ -28,6 +28,15 @@ class PrintOptions;
 class TPrintPrg;
 class Wizard;
 
+// The platform print dialog on `printer` (its settings stay for the next print), asking for a
+// page range; the range chosen goes into `range`. False when the dialog was cancelled.
+bool askPrintRangeInPlatformDialog(QPrinter& printer, QWidget* parent, PrintRange& range);
+
+// Whether what the print dialog left on the printer prints anywhere: a file the dialog chose, or a
+// printer of the system. Without printers the toolkit falls back to a PDF without a file name,
+// which prints nowhere.
+bool printerHasOutput(const QPrinter& printer);
+
 // The two charts of the report.
 enum class ReportChart { HazardCard, RiskLevel };
 

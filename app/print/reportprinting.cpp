@@ -40,9 +40,8 @@ PdfDocumentInfo reportPdfInfo(const Assessment& a) {
     return normalizedPdfInfo(std::move(info));
 }
 
-PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
+PdfReport renderPdf(const PdfDocumentInfo& info, const PdfBuild& build) {
     PdfReport out;
-    const PdfDocumentInfo info = reportPdfInfo(in.assessment);
     QBuffer buffer(&out.bytes);
     if (!buffer.open(QIODevice::WriteOnly))
         throw std::runtime_error("Nie można przygotować dokumentu PDF.");
@@ -58,7 +57,7 @@ PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         PdfWriterCanvas canvas(writer);
-        out.result = BuildReport(canvas, in, range);
+        out.result = build(canvas);
     }
     buffer.close();
     if (out.result.pagesPrinted > 0 && out.bytes.isEmpty()) out.result.ok = false;
@@ -70,13 +69,23 @@ PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
     return out;
 }
 
-ReportResult writeReportPdf(const QString& path, const ReportInput& in, const PrintRange& range) {
-    const PdfReport pdf = renderReportPdf(in, range);
+ReportResult writePdf(const QString& path, const PdfDocumentInfo& info, const PdfBuild& build) {
+    const PdfReport pdf = renderPdf(info, build);
     if (pdf.result.pagesPrinted == 0) return pdf.result;
     if (!pdf.result.ok) throw std::runtime_error("Nie można przygotować dokumentu PDF.");
     writeFileAtomically(toPath(path),
                         std::string_view(pdf.bytes.constData(), std::size_t(pdf.bytes.size())));
     return pdf.result;
+}
+
+PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range) {
+    return renderPdf(reportPdfInfo(in.assessment),
+                     [&](Canvas& canvas) { return BuildReport(canvas, in, range); });
+}
+
+ReportResult writeReportPdf(const QString& path, const ReportInput& in, const PrintRange& range) {
+    return writePdf(path, reportPdfInfo(in.assessment),
+                    [&](Canvas& canvas) { return BuildReport(canvas, in, range); });
 }
 
 QString noPagesInRangeMessage(const PrintRange& range, int pageCount) {

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QPdfWriter>
 #include <QString>
+#include <functional>
 
 #include "app/print/pdfarchive.h"
 #include "app/print/qtcanvas.h"
@@ -30,19 +31,27 @@ private:
 // assessing unit, the subject the establishment (blank ones left out), created now.
 PdfDocumentInfo reportPdfInfo(const Assessment& a);
 
-// The report laid out and printed into PDF/A-1b bytes (A4, 600 dpi) with the properties of
-// reportPdfInfo. `result.ok` is false when the PDF could not be produced; throws
-// std::runtime_error when Qt's output cannot be completed as PDF/A.
+// A printed document of the program (the report, the comparison of two assessments): lays its
+// pages out on the canvas it is given and prints them there.
+using PdfBuild = std::function<ReportResult(Canvas&)>;
+
+// The document laid out and printed into PDF/A-1b bytes (A4, 600 dpi) with the properties
+// `info`. `result.ok` is false when the PDF could not be produced; throws std::runtime_error when
+// Qt's output cannot be completed as PDF/A.
 struct PdfReport {
     QByteArray bytes;
     ReportResult result;
 };
-PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range);
+PdfReport renderPdf(const PdfDocumentInfo& info, const PdfBuild& build);
 
-// Writes the report into the PDF file: through a temporary file in the same folder that then
+// Writes the document into the PDF file: through a temporary file in the same folder that then
 // replaces the target, so that a failure leaves no half-written file (and an older file whole).
-// Nothing is written when the range holds no page of the report. Throws FileError when the file
-// cannot be written, and a plain runtime_error when the PDF cannot be produced.
+// Nothing is written when the document printed no page. Throws FileError when the file cannot be
+// written, and a plain runtime_error when the PDF cannot be produced.
+ReportResult writePdf(const QString& path, const PdfDocumentInfo& info, const PdfBuild& build);
+
+// The same for the report of an assessment, with the properties of reportPdfInfo.
+PdfReport renderReportPdf(const ReportInput& in, const PrintRange& range);
 ReportResult writeReportPdf(const QString& path, const ReportInput& in,
                             const PrintRange& range = PrintRange::all());
 

@@ -40,6 +40,7 @@
 #include "app/platform/qtsettingsstore.h"
 #include "app/platform/startupvalues.h"
 #include "app/print/printcommand.h"
+#include "app/reassessment/comparecommand.h"
 #include "app/reassessment/nextassessmentcommand.h"
 #include "app/register/registerindex.h"
 #include "app/register/registerwindow.h"
@@ -79,6 +80,8 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
     recentFiles_ = new RecentFiles(options_.settings, this);
     commands_->setRecentFiles(recentFiles_);
     nextAssessmentCommand_ = new NextAssessmentCommand(document_, *commands_, this);
+    compare_command_ =
+        new CompareCommand(document_, *wizard_, printCommand_->printer(), printOptions_, this);
     buildMenu();
     about_ = new AboutWindow(this);
     // F1 in the dialogs and the progress window, which the window's own shortcut does not reach.
@@ -149,7 +152,7 @@ void MainWindow::buildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Plik"));
     QAction* newAct = file->addAction(QStringLiteral("&Nowy"));
     newAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    nextAssessment_ = file->addAction(QStringLiteral("Nowa ocena na &podstawie poprzedniej..."));
+    nextAssessment_ = file->addAction(QStringLiteral("Nowa o&cena na podstawie poprzedniej..."));
     QAction* open = file->addAction(QStringLiteral("&Otwórz..."));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* save = file->addAction(QStringLiteral("&Zapisz"));
@@ -163,6 +166,8 @@ void MainWindow::buildMenu() {
     connect(recentFiles_, &RecentFiles::chosen, this, [this](const QString& path) {
         runGuarded([this, &path] { commands_->openRecent(path); }, this);
     });
+    file->addSeparator();
+    compare_ = file->addAction(QStringLiteral("Poró&wnaj z..."));
     file->addSeparator();
     print_ = file->addAction(QStringLiteral("&Drukuj"));
     print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -192,6 +197,8 @@ void MainWindow::buildMenu() {
     connect(print_, &QAction::triggered, printCommand_, &PrintCommand::run);
     connect(preview_, &QAction::triggered, printCommand_, &PrintCommand::preview);
     connect(exportPdf_, &QAction::triggered, printCommand_, &PrintCommand::exportPdf);
+    connect(compare_, &QAction::triggered, this,
+            guarded([this] { compare_command_->compareWithFile(); }));
     connect(register_, &QAction::triggered, this, guarded([this] { showRegister(); }));
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(options_action_, &QAction::triggered, this, guarded([this] { showOptions(); }));
@@ -252,6 +259,18 @@ void MainWindow::showRegister() {
         else
             w->rescan();
     }
+}
+
+void MainWindow::showComparison(const Assessment& older, const Assessment& newer) {
+    compare_command_->showComparison(older, newer);
+}
+
+bool MainWindow::compareFiles(const QString& a, const QString& b) {
+    return compare_command_->compareFiles(a, b);
+}
+
+ComparisonWindow* MainWindow::comparisonWindow() const {
+    return compare_command_->comparisonWindow();
 }
 
 HelpWindow* MainWindow::helpWindow() {

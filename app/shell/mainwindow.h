@@ -17,6 +17,8 @@ class QAction;
 namespace tarnik {
 
 class AboutWindow;
+class CompareCommand;
+class ComparisonWindow;
 class DocumentCommands;
 class RecentFiles;
 class HelpWindow;
@@ -92,6 +94,19 @@ public:
     NextAssessmentCommand& nextAssessmentCommand() const { return *nextAssessmentCommand_; }
     void showRegister();
 
+    // "Plik" → "Porównaj z...": the open assessment, unsaved changes included, compared with an
+    // assessment file, in the comparison window (one, kept by the main window).
+    QAction* compareAction() const { return compare_; }
+    CompareCommand& compareCommand() const { return *compare_command_; }
+    // The comparison of two assessments, `older` as the previous one (assessedBefore tells which
+    // of two is the earlier).
+    void showComparison(const Assessment& older, const Assessment& newer);
+    // The comparison of two assessment files, the earlier one as the previous; false, with the
+    // message shown, when either cannot be read whole.
+    bool compareFiles(const QString& a, const QString& b);
+    // The comparison window, null until the first comparison.
+    ComparisonWindow* comparisonWindow() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -128,6 +143,8 @@ private:
     QAction* register_ = nullptr;
     QAction* nextAssessment_ = nullptr;
     NextAssessmentCommand* nextAssessmentCommand_ = nullptr;
+    QAction* compare_ = nullptr;
+    CompareCommand* compare_command_ = nullptr;
     RegisterWindow* registerWindow_ = nullptr;
     bool shownOnce_ = false;
     PrintOptions printOptions_;

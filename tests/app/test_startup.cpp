@@ -362,7 +362,10 @@ private slots:
                       kHelpRegisterSearch,
                       kHelpRegisterHistory,
                       kHelpRegisterExport,
-                      kHelpNextAssessment})
+                      kHelpNextAssessment,
+
+                      kHelpComparison,
+                      kHelpComparisonOutput})
             QVERIFY2(numbers.contains(n), qPrintable(QString::number(n)));
         QStringList topics;
         for (int n : numbers)
@@ -373,7 +376,7 @@ private slots:
               "czynniki.html", "karta-pomiaru.html", "karta-zagrozen.html", "stan-bhp.html",
               "wypadki.html", "karta-uzupelniajaca.html", "poziom-ryzyka.html", "plan.html",
               "lista-osob.html", "podpowiedzi.html", "drukowanie.html", "edytor.html",
-              "rejestr.html"})
+              "rejestr.html", "porownanie.html"})
             topics << QString::fromLatin1(p);
         for (const QString& topic : topics) {
             const QString page = topic.section(QLatin1Char('#'), 0, 0);

@@ -176,12 +176,14 @@ void WindowTestBase::closeWindow() {
     home.reset();
 }
 
-void WindowTestBase::shot(const char* name) {
+void WindowTestBase::shot(const char* name, QWidget* window) {
     const QString dir = qEnvironmentVariable("TARNIK_SCREENSHOT_DIR");
     if (dir.isEmpty()) return;
     QApplication::processEvents();
     QDir().mkpath(dir);
-    QVERIFY(w->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+    QWidget* shown = window ? window : w.get();
+    QVERIFY(
+        shown->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
 }
 
 } // namespace tarnik::testing

@@ -104,8 +104,9 @@ protected:
     [[nodiscard]] bool showWindow(bool activate = false);
     // Deletes the window without asking to save, then the prompts and the home.
     void closeWindow();
-    // With TARNIK_SCREENSHOT_DIR set, saves the window as it stands there as NAME.png.
-    void shot(const char* name);
+    // With TARNIK_SCREENSHOT_DIR set, saves the window (or `window`, another window of the
+    // program) as it stands there as NAME.png.
+    void shot(const char* name, QWidget* window = nullptr);
 
     std::unique_ptr<TemporaryHome> home;
     std::unique_ptr<ScriptedPrompts> prompts;
