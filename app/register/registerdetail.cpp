@@ -1,7 +1,9 @@
 #include "app/register/registerdetail.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -34,6 +36,7 @@ RegisterDetail::RegisterDetail(QWidget* parent)
                                        QStringLiteral("Ocena")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
@@ -46,14 +49,50 @@ RegisterDetail::RegisterDetail(QWidget* parent)
     chartWidget_->setMinimumHeight(160);
     chartWidget_->setAccessibleName(QStringLiteral("Wykres poziomu ryzyka"));
 
+    next_ = new QPushButton(QStringLiteral("&Nowa ocena..."), this);
+    next_->setToolTip(QStringLiteral("Nowa ocena stanowiska na podstawie ostatniej oceny"));
+    compare_ = new QPushButton(QStringLiteral("&Porównaj"), this);
+    compare_->setToolTip(QStringLiteral("Porównuje dwie zaznaczone oceny albo zaznaczoną ocenę "
+                                        "z poprzednią"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(next_);
+    buttons->addWidget(compare_);
+    buttons->addStretch();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(title_);
     layout->addWidget(caption);
     layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
     layout->addWidget(new QLabel(QStringLiteral("Poziom ryzyka w kolejnych ocenach:"), this));
     layout->addWidget(chartWidget_, 1);
+    connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { updateButtons(); });
+    connect(next_, &QPushButton::clicked, this, [this] {
+        if (!rows_.empty()) emit nextAssessmentRequested(qs(rows_.back().file));
+    });
+    connect(compare_, &QPushButton::clicked, this, [this] {
+        const std::vector<int> pair = comparedRows();
+        if (pair.size() == 2)
+            emit compareRequested(qs(rows_[std::size_t(pair[0])].file),
+                                  qs(rows_[std::size_t(pair[1])].file));
+    });
     showHistory({}, -1);
+}
+
+std::vector<int> RegisterDetail::comparedRows() const {
+    std::vector<int> selected;
+    for (const QModelIndex& i : table_->selectionModel()->selectedRows())
+        selected.push_back(i.row());
+    std::sort(selected.begin(), selected.end());
+    if (selected.size() == 1 && selected[0] > 0) selected.insert(selected.begin(), selected[0] - 1);
+    if (selected.size() != 2) return {};
+    return selected;
+}
+
+void RegisterDetail::updateButtons() {
+    next_->setEnabled(!rows_.empty());
+    compare_->setEnabled(comparedRows().size() == 2);
 }
 
 RegisterDetail::~RegisterDetail() {
@@ -63,6 +102,7 @@ RegisterDetail::~RegisterDetail() {
 
 void RegisterDetail::showHistory(const std::vector<RegisterRow>& rows, int current,
                                  const QString& error) {
+    rows_ = rows;
     table_->setRowCount(int(rows.size()));
     if (rows.empty())
         title_->setText(error.isEmpty() ? QStringLiteral("Nie wybrano oceny.")
@@ -98,6 +138,7 @@ void RegisterDetail::showHistory(const std::vector<RegisterRow>& rows, int curre
         highest = std::max(highest, r.riskLevel);
     }
     if (current >= 0 && current < int(rows.size())) table_->selectRow(current);
+    updateButtons();
 
     chartModel_->openData(0, 0, int(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i)

@@ -1,7 +1,8 @@
 #pragma once
 // The register's detail pane: the assessments of the selected station over the years, oldest
 // first, each with its risk level and the change from the assessment before it, and a small
-// chart of the levels.
+// chart of the levels. "Nowa ocena..." starts the next assessment from the latest one, and
+// "Porównaj" compares the two assessments selected (or the one selected with the one before it).
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "core/register/registerrow.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace tarnik {
@@ -29,8 +31,23 @@ public:
     QTableWidget* table() const { return table_; }
     QLabel* title() const { return title_; }
     const ChartModel& chart() const { return *chartModel_; }
+    QPushButton* nextButton() const { return next_; }
+    QPushButton* compareButton() const { return compare_; }
+
+signals:
+    // The file names are those of the rows (relative to the register's folder).
+    void nextAssessmentRequested(const QString& latestFile);
+    void compareRequested(const QString& olderFile, const QString& newerFile);
 
 private:
+    // The history rows to compare: two selected, or one selected and the one before it; empty
+    // when the selection gives no pair.
+    std::vector<int> comparedRows() const;
+    void updateButtons();
+
+    std::vector<RegisterRow> rows_;
+    QPushButton* next_ = nullptr;
+    QPushButton* compare_ = nullptr;
     QLabel* title_ = nullptr;
     QTableWidget* table_ = nullptr;
     ChartWidget* chartWidget_ = nullptr;

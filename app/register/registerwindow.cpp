@@ -165,6 +165,14 @@ RegisterWindow::RegisterWindow(SettingsStore& settings, QString indexFile, QWidg
     connect(overdue_, &QRadioButton::toggled, this, due(RegisterFilter::Due::Overdue));
     connect(soon_, &QRadioButton::toggled, this, due(RegisterFilter::Due::OverdueOrSoon));
     connect(view_, &QTableView::doubleClicked, this, [this] { openCurrent(); });
+    connect(detail_, &RegisterDetail::nextAssessmentRequested, this, [this](const QString& file) {
+        emit nextAssessmentRequested(QDir(folder_).absoluteFilePath(file));
+    });
+    connect(detail_, &RegisterDetail::compareRequested, this,
+            [this](const QString& older, const QString& newer) {
+                emit compareRequested(QDir(folder_).absoluteFilePath(older),
+                                      QDir(folder_).absoluteFilePath(newer));
+            });
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { showDetail(); });
     connect(filter_, &QAbstractItemModel::modelReset, this, [this] { showDetail(); });

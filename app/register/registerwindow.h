@@ -77,6 +77,10 @@ public:
 signals:
     // The user asked to open this assessment (an absolute path).
     void openRequested(const QString& fileName);
+    // "Nowa ocena..." of a station's history: the next assessment from this file (absolute).
+    void nextAssessmentRequested(const QString& previousFile);
+    // "Porównaj" of a station's history: the two files (absolute), the older first.
+    void compareRequested(const QString& olderFile, const QString& newerFile);
     // A scan ended (finished, cancelled or failed).
     void scanEnded();
 

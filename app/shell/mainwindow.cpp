@@ -241,6 +241,21 @@ RegisterWindow* MainWindow::registerWindow() {
                         },
                         this);
                 });
+        connect(registerWindow_, &RegisterWindow::nextAssessmentRequested, this,
+                [this](const QString& previousFile) {
+                    runGuarded(
+                        [&] {
+                            if (nextAssessmentCommand_->runFrom(previousFile)) {
+                                raise();
+                                activateWindow();
+                            }
+                        },
+                        this);
+                });
+        connect(registerWindow_, &RegisterWindow::compareRequested, this,
+                [this](const QString& older, const QString& newer) {
+                    runGuarded([&] { compareFiles(older, newer); }, this);
+                });
         connect(commands_, &DocumentCommands::saved, registerWindow_, &RegisterWindow::fileSaved);
     }
     return registerWindow_;

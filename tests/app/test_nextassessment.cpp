@@ -20,8 +20,10 @@
 #include "app/document/document.h"
 #include "app/pages/evaluation/supplementarypage.h"
 #include "app/platform/pathutil.h"
+#include "app/reassessment/comparisonwindow.h"
 #include "app/reassessment/finishedtasksdialog.h"
 #include "app/reassessment/nextassessmentcommand.h"
+#include "app/register/registerwindow.h"
 #include "app/shell/application.h"
 #include "app/shell/documentcommands.h"
 #include "app/shell/mainwindow.h"
@@ -219,6 +221,28 @@ private slots:
         prompts->saveNames.enqueue(QString());
         QVERIFY(!w->commands().Save());
         QCOMPARE(prompts->suggestedNames.last(), file(QStringLiteral("bez zadań nr 3.trk")));
+    }
+
+    // The register's history asks the main window for the next assessment and a comparison.
+    void fromTheRegistersHistory() {
+        Assessment older = previousAssessment();
+        older.Plan = {{}};
+        const QString olderFile = file(QStringLiteral("a.trk"));
+        saveAssessmentFile(older, olderFile);
+        Assessment newer = older;
+        newer.EdtNr = 3;
+        newer.EdtStanowisko = "Spawacz MIG";
+        const QString newerFile = file(QStringLiteral("b.trk"));
+        saveAssessmentFile(newer, newerFile);
+
+        RegisterWindow* reg = w->registerWindow();
+        emit reg->compareRequested(newerFile, olderFile);
+        QVERIFY(w->comparisonWindow());
+        QVERIFY(w->comparisonWindow()->isVisible());
+        emit reg->nextAssessmentRequested(newerFile);
+        QCOMPARE(int(w->document().assessment().EdtNr), 4);
+        QCOMPARE(w->document().assessment().EdtStanowisko, std::string("Spawacz MIG"));
+        QVERIFY(!w->document().IsSaved());
     }
 
     void theDialogListsTheTasksAndCountsTheUnfinished() {

@@ -344,6 +344,39 @@ private slots:
         QCOMPARE(rw.detail()->chart().data().values, std::vector<double>{40});
         QCOMPARE(changeText(250), QStringLiteral("+250"));
         QCOMPARE(changeText(-1000), QStringLiteral("\u22121000"));
+
+        // "Nowa ocena..." starts from the latest assessment of the station; "Porównaj" takes
+        // the two selected, or the one selected and the one before it.
+        rw.setFolder(dir_->path());
+        rw.setRows(rows);
+        QSignalSpy next(&rw, &RegisterWindow::nextAssessmentRequested);
+        QSignalSpy compare(&rw, &RegisterWindow::compareRequested);
+        rw.view()->setCurrentIndex(rw.filter().index(1, 0)); // 2025.trk
+        QCOMPARE(t->rowCount(), 3);
+        QVERIFY(rw.detail()->nextButton()->isEnabled());
+        QTest::mouseClick(rw.detail()->nextButton(), Qt::LeftButton);
+        QCOMPARE(next.count(), 1);
+        QCOMPARE(next[0][0].toString(), dir_->filePath(QStringLiteral("2026.trk")));
+        QVERIFY(rw.detail()->compareButton()->isEnabled()); // 2025 with 2024
+        QTest::mouseClick(rw.detail()->compareButton(), Qt::LeftButton);
+        QCOMPARE(compare.count(), 1);
+        QCOMPARE(compare[0][0].toString(), dir_->filePath(QStringLiteral("2024.trk")));
+        QCOMPARE(compare[0][1].toString(), dir_->filePath(QStringLiteral("2025.trk")));
+        t->selectionModel()->select(t->model()->index(0, 0), QItemSelectionModel::ClearAndSelect |
+                                                                 QItemSelectionModel::Rows);
+        QVERIFY(!rw.detail()->compareButton()->isEnabled()); // the oldest has none before it
+        t->selectionModel()->select(t->model()->index(2, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(rw.detail()->compareButton()->isEnabled());
+        QTest::mouseClick(rw.detail()->compareButton(), Qt::LeftButton);
+        QCOMPARE(compare[1][0].toString(), dir_->filePath(QStringLiteral("2024.trk")));
+        QCOMPARE(compare[1][1].toString(), dir_->filePath(QStringLiteral("2026.trk")));
+        t->selectionModel()->select(t->model()->index(1, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(!rw.detail()->compareButton()->isEnabled()); // three are no pair
+        rw.view()->setCurrentIndex(QModelIndex());
+        rw.view()->clearSelection();
+        QVERIFY(!rw.detail()->nextButton()->isEnabled());
     }
 
     void exportsWriteTheRowsShownInTheirOrder() {
