@@ -110,6 +110,7 @@ private slots:
             QTest::keyClick(dialog->view(), Qt::Key_Space);
             dialog->setFinished(2, true);
             countText = dialog->countLabel()->text();
+            shot("zadania-poprzedniej-oceny", dialog);
             dialog->accept();
         });
         prompts->openNames.enqueue(previousFile);
@@ -239,6 +240,7 @@ private slots:
         emit reg->compareRequested(newerFile, olderFile);
         QVERIFY(w->comparisonWindow());
         QVERIFY(w->comparisonWindow()->isVisible());
+        shot("porownanie-z-rejestru", w->comparisonWindow());
         emit reg->nextAssessmentRequested(newerFile);
         QCOMPARE(int(w->document().assessment().EdtNr), 4);
         QCOMPARE(w->document().assessment().EdtStanowisko, std::string("Spawacz MIG"));
