@@ -130,14 +130,8 @@ bool DocumentCommands::openFile(const QString& fileName) {
 
 void DocumentCommands::startFromPrevious(Assessment next, const QString& suggestedName) {
     wizard_.beginReset();
-    Assessment& a = document_.assessment();
-    a = std::move(next);
-    UpdateWorkers(a);
-    documentFilled();
-    document_.setCurrentFileName({});
-    document_.setFileStamp({});
-    document_.setUntitledCaption();
-    document_.SetSaved(false);
+    document_.assessment() = std::move(next);
+    filledUntitled();
     suggestedName_ = suggestedName;
     wizard_.restart();
 }
@@ -174,12 +168,7 @@ void DocumentCommands::readFile(const QString& fileName) {
     case TrkReadResult::Status::BadNumber: {
         // What was read stays; the document has no name and counts as changed, so that saving
         // asks for a name instead of overwriting the damaged file.
-        UpdateWorkers(a);
-        documentFilled();
-        document_.setCurrentFileName({});
-        document_.setFileStamp({});
-        document_.setUntitledCaption();
-        document_.SetSaved(false);
+        filledUntitled();
         wizard_.restart();
         QString text = QString::fromStdString(r.message);
         if (r.status == TrkReadResult::Status::BadNumber)
@@ -201,6 +190,15 @@ void DocumentCommands::documentFilled() {
     Evaluation& e = document_.evaluation();
     e.workersRecounted(a);
     e.afterDocumentLoaded(a);
+}
+
+void DocumentCommands::filledUntitled() {
+    UpdateWorkers(document_.assessment());
+    documentFilled();
+    document_.setCurrentFileName({});
+    document_.setFileStamp({});
+    document_.setUntitledCaption();
+    document_.SetSaved(false);
 }
 
 bool DocumentCommands::Save() {

@@ -83,6 +83,9 @@ private:
     void readFile(const QString& fileName);
     // Brings the computed values in line with a document that was just filled.
     void documentFilled();
+    // A document filled with what it now holds that belongs to no file: untitled and changed, so
+    // that saving asks for a name.
+    void filledUntitled();
     // A new untitled assessment with its questions and catalogues, as after "Nowy".
     void startNewDocument();
     // The document now matches the file `name` on disk: its stamp, the recent files.

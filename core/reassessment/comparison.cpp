@@ -138,14 +138,6 @@ void pairByName(const std::vector<T>& older, const std::vector<T>& newer,
         if (!used[j]) visit(nullptr, &newer[j]);
 }
 
-std::string workerName(const WorkerRecord& w) {
-    const std::string first = trim(w.Ed401);
-    const std::string last = trim(w.Ed402);
-    if (first.empty()) return last;
-    if (last.empty()) return first;
-    return first + " " + last;
-}
-
 std::vector<Difference> workerDifferences(const Assessment& o, const Assessment& n) {
     std::vector<Difference> out;
     const auto workersOf = [](const Assessment& a) {

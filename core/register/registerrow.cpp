@@ -13,18 +13,11 @@
 #include "core/model/trkfile.h"
 #include "core/rules/plan/plan.h"
 #include "core/rules/workers/training.h"
+#include "core/rules/workers/workers.h"
 
 namespace tarnik {
 
 namespace {
-
-std::string workerName(const WorkerRecord& w) {
-    const std::string first = trim(w.Ed401);
-    const std::string last = trim(w.Ed402);
-    if (first.empty()) return last;
-    if (last.empty()) return first;
-    return first + " " + last;
-}
 
 // The last day the worker's training is current by the worker page's rule: current while the
 // day is on or before the first training's deadline or the next further training's deadline;

@@ -30,6 +30,14 @@ bool workerNamesComplete(const WorkerRecord& fields) {
     return !fields.Ed401.empty() && !fields.Ed402.empty();
 }
 
+std::string workerName(const WorkerRecord& w) {
+    const std::string first = trim(w.Ed401);
+    const std::string last = trim(w.Ed402);
+    if (first.empty()) return last;
+    if (last.empty()) return first;
+    return first + " " + last;
+}
+
 std::unique_ptr<WorkerRecord> makeWorkerRecord(const Assessment& a, const WorkerRecord& fields) {
     auto r = std::make_unique<WorkerRecord>(fields);
     r->Ed401 = utf8Left(fields.Ed401, 255);

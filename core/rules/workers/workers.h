@@ -47,6 +47,10 @@ WorkerRecord clearedWorkerFields(DayNumber assessmentDate);
 // single blank counts as a name).
 bool workerNamesComplete(const WorkerRecord& fields);
 
+// "Imię Nazwisko" as lists and calendars name a worker: both trimmed, one of them alone when the
+// other is blank.
+std::string workerName(const WorkerRecord& w);
+
 // A record made from the edit fields: texts cut to 255 characters, examinationCurrent and both
 // copies of trainingCurrent computed against the assessment's plan and date at this moment.
 std::unique_ptr<WorkerRecord> makeWorkerRecord(const Assessment& a, const WorkerRecord& fields);
