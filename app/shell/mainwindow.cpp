@@ -232,25 +232,11 @@ RegisterWindow* MainWindow::registerWindow() {
         registerWindow_ = new RegisterWindow(*options_.settings, defaultRegisterIndexFile(), this);
         connect(registerWindow_, &RegisterWindow::openRequested, this,
                 [this](const QString& fileName) {
-                    runGuarded(
-                        [&] {
-                            if (commands_->openFile(fileName)) {
-                                raise();
-                                activateWindow();
-                            }
-                        },
-                        this);
+                    fillFromRegister([&] { return commands_->openFile(fileName); });
                 });
         connect(registerWindow_, &RegisterWindow::nextAssessmentRequested, this,
                 [this](const QString& previousFile) {
-                    runGuarded(
-                        [&] {
-                            if (nextAssessmentCommand_->runFrom(previousFile)) {
-                                raise();
-                                activateWindow();
-                            }
-                        },
-                        this);
+                    fillFromRegister([&] { return nextAssessmentCommand_->runFrom(previousFile); });
                 });
         connect(registerWindow_, &RegisterWindow::compareRequested, this,
                 [this](const QString& older, const QString& newer) {
@@ -259,6 +245,18 @@ RegisterWindow* MainWindow::registerWindow() {
         connect(commands_, &DocumentCommands::saved, registerWindow_, &RegisterWindow::fileSaved);
     }
     return registerWindow_;
+}
+
+void MainWindow::fillFromRegister(const std::function<bool()>& command) {
+    runGuarded(
+        [&] {
+            // The document the user asked for is in front of the register.
+            if (command()) {
+                raise();
+                activateWindow();
+            }
+        },
+        this);
 }
 
 void MainWindow::showRegister() {

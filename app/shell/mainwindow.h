@@ -4,6 +4,7 @@
 // showing (the reference lists, then the file named on the command line).
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/document/document.h"
@@ -106,6 +107,11 @@ public:
     bool compareFiles(const QString& a, const QString& b);
     // The comparison window, null until the first comparison.
     ComparisonWindow* comparisonWindow() const;
+
+private:
+    // A command of the register window that fills the document (opening a file, the next
+    // assessment), under the general error handler; the main window comes forward when it did.
+    void fillFromRegister(const std::function<bool()>& command);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

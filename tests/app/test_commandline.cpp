@@ -11,8 +11,10 @@
 #include "app/platform/pathutil.h"
 #include "app/shell/mainwindow.h"
 #include "core/model/trkfile.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
+using namespace tarnik::testing;
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -96,10 +98,7 @@ private slots:
         saveTrkFile(newer, toPath(newFile));
 
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        p.setProcessEnvironment(env);
+        withoutDisplay(p);
         const auto run = [&](const QString& a, const QString& b) {
             p.start(program(), {QStringLiteral("--compare"), a, b});
             QVERIFY(p.waitForFinished(30000));
@@ -189,10 +188,7 @@ private slots:
         saveTrkFile(a, toPath(in));
 
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        p.setProcessEnvironment(env);
+        withoutDisplay(p);
         p.start(program(), {QStringLiteral("--summary"), in});
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 0);
@@ -261,10 +257,7 @@ private slots:
         f.close();
 
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        p.setProcessEnvironment(env);
+        withoutDisplay(p);
         const QString out = dir.filePath(QStringLiteral("nowa.trk"));
         p.start(program(), {QStringLiteral("--convert"), out, in});
         QVERIFY(p.waitForFinished(30000));

@@ -276,9 +276,7 @@ private slots:
         saveAssessmentFile(previousAssessment(), previousFile);
         const QString out = file(QStringLiteral("następna.trk"));
         QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        p.setProcessEnvironment(env);
+        withoutDisplay(p);
         p.start(program(),
                 {QStringLiteral("--next"), out, previousFile, QStringLiteral("--today"),
                  QStringLiteral("2027-01-05"), QStringLiteral("--done"), QStringLiteral("1,3")});

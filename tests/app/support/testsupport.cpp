@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 #include "core/base/cp1250.h"
@@ -184,6 +185,13 @@ void WindowTestBase::shot(const char* name, QWidget* window) {
     QWidget* shown = window ? window : w.get();
     QVERIFY(
         shown->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+}
+
+void withoutDisplay(QProcess& process) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(env);
 }
 
 } // namespace tarnik::testing

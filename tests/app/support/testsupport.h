@@ -12,6 +12,8 @@
 #include "app/platform/prompts.h"
 #include "app/shell/mainwindow.h"
 
+class QProcess;
+
 namespace tarnik::testing {
 
 // Stands in for the message boxes and file dialogs: answers come from queues, and everything
@@ -115,6 +117,10 @@ protected:
 
 // Writes bytes to a file.
 void writeBytes(const QString& file, const QByteArray& bytes);
+
+// Makes the process run the program as a command line does without a display: no DISPLAY and no
+// platform chosen for it.
+void withoutDisplay(QProcess& process);
 
 } // namespace tarnik::testing
 
