@@ -6,12 +6,15 @@ ASAN_APP_BUILD ?= build-asan-app
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-plain test-asan test-asan-app bench format format-check clean
+.PHONY: all deps test-deps build run test test-plain test-asan test-asan-app bench format format-check clean
 
 all: build
 
 deps:
 	@./scripts/install-deps
+
+test-deps:
+	@./scripts/install-deps --tests
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNIK_WERROR=ON $(CMAKE_ARGS)
@@ -30,7 +33,7 @@ run: deps $(BUILD)/CMakeCache.txt
 # needed a suppression so far.
 test: test-plain test-asan test-asan-app
 
-test-plain: build
+test-plain: test-deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -49,7 +52,7 @@ $(ASAN_APP_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(ASAN_APP_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTARNIK_BUILD_APP=ON \
 		-DTARNIK_BUILD_BENCH=OFF -DTARNIK_SANITIZE=ON -DTARNIK_WERROR=ON
 
-test-asan-app: deps $(ASAN_APP_BUILD)/CMakeCache.txt
+test-asan-app: test-deps $(ASAN_APP_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_APP_BUILD) -j$(JOBS) --target app_tests
 	cd $(ASAN_APP_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 		ctest --output-on-failure -j$(JOBS) -R '^app_'
