@@ -71,6 +71,9 @@ public:
     bool border = false;
     unsigned format = 0;
     Rect textRect; // where the text goes, computed by Height
+    // The heading level of a paragraph for documents that keep an outline (1 for a section's
+    // heading, 2 for a heading within a section; 0: decided by the style). Printing ignores it.
+    int outlineLevel = 0;
 
 private:
     void applyLetters();
@@ -123,6 +126,14 @@ public:
     int currentColumn = 0;
     std::vector<int> proportions;
     bool border = false;
+
+    // Where a table stands in a table the report spreads over pages, for documents that flow
+    // instead of being printed; printing ignores them. The first headerRows rows are the
+    // column headings; a continuation's rows carry on the table placed before it; a repeat
+    // holds the headings again at the top of a following page.
+    int headerRows = 0;
+    bool continuation = false;
+    bool repeatedHeadings = false;
 };
 
 // Items kept together on one page.

@@ -51,8 +51,9 @@ void TDoc::SetMargins(int left, int right, int top, int bottom) {
     usableHeight = canvas_.pageHeight() - top - bottom;
 }
 
-void TDoc::NewPage() {
+void TDoc::NewPage(PageStart start) {
     auto page = std::make_unique<TPage>();
+    page->start = start;
     ++pageCount;
     page->leftMargin = leftMargin;
     page->rightMargin = rightMargin;
@@ -77,6 +78,7 @@ void TDoc::NewPage() {
         usedHeight += rule->Height();
         page->Add(std::move(rule));
         headerLine(" ");
+        page->headerItems = page->items.size();
     }
     pages.push_back(std::move(page));
 }
@@ -132,7 +134,10 @@ std::string TDoc::HeaderLine(int pageNumber) const {
 TItem& TDoc::AddItem(std::unique_ptr<TItem> item) {
     const int h = item->Height();
     // An item too tall for any page goes on the page just begun rather than leaving it blank.
-    if (pages.empty() || (usedHeight + h > usableHeight && pageHasItems_)) NewPage();
+    if (pages.empty())
+        NewPage();
+    else if (usedHeight + h > usableHeight && pageHasItems_)
+        NewPage(PageStart::Overflow);
     usedHeight += h;
     pageHasItems_ = true;
     return pages.back()->Add(std::move(item));

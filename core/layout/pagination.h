@@ -18,10 +18,17 @@
 
 namespace tarnik {
 
+// Why a page began: the document asked for a new page, or the last item did not fit.
+enum class PageStart { Break, Overflow };
+
 // One printed page: its margins and items, top to bottom.
 class TPage {
 public:
     TItem& Add(std::unique_ptr<TItem> item);
+
+    PageStart start = PageStart::Break;
+    // The first items are the running header (its line, the rule and a blank line).
+    std::size_t headerItems = 0;
 
     int leftMargin = 0;
     int rightMargin = 0;
@@ -46,8 +53,9 @@ public:
     void SetMargins(int left, int right, int top, int bottom);
 
     // Begins a page, with the running header unless it is the first page and
-    // noHeaderOnFirstPage is set.
-    void NewPage();
+    // noHeaderOnFirstPage is set. `start` tells a break the report asks for from one that only
+    // a full page forces.
+    void NewPage(PageStart start = PageStart::Break);
     // Places an item on the current page, or on a new one when it does not fit the rest of the
     // current page (an item that fills it exactly stays). An item taller than a page stays on
     // a page that holds nothing yet, and runs past its bottom margin. The page owns the item.

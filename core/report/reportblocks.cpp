@@ -100,10 +100,10 @@ void ReportBuilder::blanks(int count, std::string_view style) {
         paragraph(" ", style);
 }
 
-void ReportBuilder::beginHeading(std::string text, std::string_view style) {
+void ReportBuilder::beginHeading(std::string text, std::string_view style, int level) {
     flushHeading();
     heading_ = std::make_unique<TGroup>(doc());
-    heading_->Add(textItem(std::move(text), style));
+    heading_->Add(textItem(std::move(text), style)).outlineLevel = level;
 }
 
 void ReportBuilder::addToHeading(std::unique_ptr<TItem> item) {
@@ -130,6 +130,9 @@ int ReportBuilder::heightAbove() const {
 }
 
 void ReportBuilder::placeWhole(std::unique_ptr<TItem> item) {
+    // A row of a continued table carries on the table above it.
+    if (tableHeader_)
+        if (auto* body = dynamic_cast<TTable*>(item.get())) body->continuation = true;
     if (heading_) {
         heading_->Add(std::move(item));
         doc().AddItem(std::move(heading_));
@@ -138,10 +141,13 @@ void ReportBuilder::placeWhole(std::unique_ptr<TItem> item) {
     }
     if (tableHeader_) {
         const int h = item->Height();
-        if (doc().usedHeight + h > doc().usableHeight && !pageIsFresh()) doc().NewPage();
+        if (doc().usedHeight + h > doc().usableHeight && !pageIsFresh())
+            doc().NewPage(PageStart::Overflow);
         if (tableHeaderPage_ != doc().pages.size()) {
             auto group = std::make_unique<TGroup>(doc());
-            group->Add(tableHeader_());
+            auto headings = tableHeader_();
+            headings->repeatedHeadings = true;
+            group->Add(std::move(headings));
             group->Add(std::move(item));
             doc().AddItem(std::move(group));
             tableHeaderPage_ = doc().pages.size();
@@ -155,8 +161,13 @@ void ReportBuilder::flushHeading() {
     if (heading_) doc().AddItem(std::move(heading_));
 }
 
+std::unique_ptr<TTable> ReportBuilder::headings(std::unique_ptr<TTable> t) {
+    t->headerRows = static_cast<int>(t->rows.size());
+    return t;
+}
+
 void ReportBuilder::continueTable(std::function<std::unique_ptr<TTable>()> header) {
-    tableHeader_ = std::move(header);
+    tableHeader_ = [header = std::move(header)] { return headings(header()); };
     tableHeaderPage_ = doc().pages.size();
 }
 
@@ -170,6 +181,7 @@ void ReportBuilder::placeLongTable(const TableShape& shape,
     auto whole = table(shape);
     header(*whole);
     const std::size_t headerRows = whole->rows.size();
+    whole->headerRows = static_cast<int>(headerRows);
     for (std::size_t i = 0; i < rows; ++i)
         body(*whole, i);
     const int total = whole->Height();
@@ -195,11 +207,13 @@ void ReportBuilder::placeLongTable(const TableShape& shape,
         const int withHeading = first ? headingHeight : 0;
         int room = doc().usableHeight - doc().usedHeight - withHeading;
         if (room < headerHeight + rowHeight[i] && !pageIsFresh()) {
-            doc().NewPage();
+            doc().NewPage(PageStart::Overflow);
             room = doc().usableHeight - doc().usedHeight - withHeading;
         }
         auto part = table(shape);
         header(*part);
+        part->headerRows = static_cast<int>(headerRows);
+        part->continuation = part->repeatedHeadings = !first;
         int used = headerHeight;
         do {
             body(*part, i);
@@ -208,7 +222,7 @@ void ReportBuilder::placeLongTable(const TableShape& shape,
         } while (i < rows && used + rowHeight[i] <= room);
         place(std::move(part));
         first = false;
-        if (i < rows) doc().NewPage();
+        if (i < rows) doc().NewPage(PageStart::Overflow);
     }
 }
 

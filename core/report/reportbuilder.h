@@ -70,7 +70,8 @@ protected:
 
     // The heading group: the heading waits for the first block of its section, and both are
     // placed as one item so that a heading never ends a page alone.
-    void beginHeading(std::string text, std::string_view style);
+    // `level` is its place in the outline of documents that keep one (1: a section).
+    void beginHeading(std::string text, std::string_view style, int level = 1);
     // Something more that must stay with the heading (a table's header).
     void addToHeading(std::unique_ptr<TItem> item);
     // Places an item: with the waiting heading when there is one, else by itself. An item
@@ -81,6 +82,8 @@ protected:
     // A table whose rows are placed one by one: every page it goes on to begins with its column
     // headings again. `header` makes a copy of the header rows; endContinuedTable ends it.
     void continueTable(std::function<std::unique_ptr<TTable>()> header);
+    // Marks every row of the table as its column headings.
+    static std::unique_ptr<TTable> headings(std::unique_ptr<TTable> t);
     void endContinuedTable();
     // What must stand above the next item on the current page: the waiting heading, and the
     // repeated column headings of a continued table when this page does not have them yet.

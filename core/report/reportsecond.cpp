@@ -171,9 +171,11 @@ void ReportBuilder::riskLevel() {
     blanks(2, "Header");
     const Assessment& d = a();
     auto group = std::make_unique<TGroup>(doc());
-    group->Add(textItem("Poziom ryzyka: " + number(e().riskLevel) + " – RYZYKO " +
-                            e().OcenRyzyko(d) + "\r\n",
-                        "BigHeader"));
+    group
+        ->Add(textItem("Poziom ryzyka: " + number(e().riskLevel) + " – RYZYKO " +
+                           e().OcenRyzyko(d) + "\r\n",
+                       "BigHeader"))
+        .outlineLevel = 1;
     auto bands = table({{2, 1, 1}, 2, true, W_ / 2});
     row(*bands,
         {{"Interpretacja wyniku", "TableGlowa"}, {"od", "TableGlowa"}, {"do", "TableGlowa"}});
@@ -220,7 +222,7 @@ void ReportBuilder::improvementPlan() {
                  {"Termin realizacji", "TableGlowa"}});
         return t;
     };
-    addToHeading(header());
+    addToHeading(headings(header()));
     continueTable(header);
     for (const PlanRow& task : a().Plan) {
         auto t = table({{2, 1, 1}, 2, true});
@@ -248,7 +250,7 @@ void ReportBuilder::acquaintanceList() {
                  {"Data i podpis pracownika", "TableGlowa"}});
         return t;
     };
-    addToHeading(header());
+    addToHeading(headings(header()));
     continueTable(header);
     for (const std::string& person : people) {
         // The break after the name makes every row two lines high: room to sign in.

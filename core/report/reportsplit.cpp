@@ -158,7 +158,7 @@ void ReportBuilder::placeTextsInParts(
     while (from < count) {
         const auto room = [&] { return doc().usableHeight - doc().usedHeight - heightAbove(); };
         const auto fits = [&](std::size_t to) { return part(from, to)->Height() <= room(); };
-        if (!fits(from + 1) && !pageIsFresh()) doc().NewPage();
+        if (!fits(from + 1) && !pageIsFresh()) doc().NewPage(PageStart::Overflow);
         // The most words that fit the room: taller parts never hold fewer words.
         std::size_t lo = from + 1; // taken even when it does not fit a fresh page
         std::size_t hi = count;
@@ -171,7 +171,7 @@ void ReportBuilder::placeTextsInParts(
         }
         placeWhole(part(from, lo));
         from = lo;
-        if (from < count) doc().NewPage();
+        if (from < count) doc().NewPage(PageStart::Overflow);
     }
 }
 

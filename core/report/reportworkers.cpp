@@ -26,7 +26,7 @@ constexpr std::array<const char*, 10> kMemoLabels{"Rodzaj produkcji:",
 
 void ReportBuilder::personTable(const char* heading, const std::vector<PersonEntry>& people,
                                 bool signature) {
-    beginHeading(heading, "NBold");
+    beginHeading(heading, "NBold", 2);
     std::vector<int> columns{1, 4, 4, 4};
     if (signature) columns.push_back(4);
     placeLongTable(
