@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/export/documentexport.h"
 #include "app/platform/pathutil.h"
 #include "app/platform/qtsettingsstore.h"
 #include "app/print/pdfcommand.h"
@@ -100,6 +101,17 @@ void parsePdf(const QStringList& args, CommandLine& cl) {
     cl.pdfIn = a[1];
 }
 
+void parseDocument(const QStringList& args, CommandLine& cl, OfficeFormat format) {
+    const QString suffix = officeSuffix(format);
+    CommandArguments a(args, cl,
+                       QStringLiteral("Użycie: tarnik --%1 WYJŚCIE.%1 PLIK.trk").arg(suffix));
+    if (!a.positional(2)) return;
+    cl.mode = CommandLine::Mode::Document;
+    cl.documentFormat = format;
+    cl.documentOut = a[0];
+    cl.documentIn = a[1];
+}
+
 void parseRegister(const QStringList& args, CommandLine& cl) {
     // --register FOLDER [--today YYYY-MM-DD], the date also before FOLDER.
     CommandArguments a(args, cl,
@@ -143,22 +155,36 @@ void dropToolkitNotes(QtMsgType type, const QMessageLogContext&, const QString& 
     if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+// Fonts, the PDF writer and pictures need the toolkit; no window is ever shown.
+std::unique_ptr<QGuiApplication> guiWithoutWindow() {
+    if (QCoreApplication::instance()) return nullptr;
+    qInstallMessageHandler(dropToolkitNotes);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "tarnik";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int reportFailure(int exitCode, const std::string& message, std::FILE* err) {
+    if (exitCode != 0)
+        std::fprintf(err, "%s\n", QString::fromStdString(message).toLocal8Bit().constData());
+    return exitCode;
+}
+
 int runPdf(const CommandLine& cl, std::FILE* err) {
-    // Fonts and the PDF writer need the toolkit; no window is ever shown.
-    std::unique_ptr<QGuiApplication> app;
-    if (!QCoreApplication::instance()) {
-        qInstallMessageHandler(dropToolkitNotes);
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "tarnik";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    const auto app = guiWithoutWindow();
     QtSettingsStore store;
     const PdfCommandResult r = exportAssessmentPdf(cl.pdfIn, cl.pdfOut, cl.pdfRange, store);
-    if (r.exitCode != 0)
-        std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
-    return r.exitCode;
+    return reportFailure(r.exitCode, r.message, err);
+}
+
+int runDocument(const CommandLine& cl, std::FILE* err) {
+    const auto app = guiWithoutWindow();
+    QtSettingsStore store;
+    const DocumentCommandResult r =
+        exportAssessmentDocument(cl.documentIn, cl.documentOut, cl.documentFormat, store);
+    return reportFailure(r.exitCode, r.message, err);
 }
 
 // The rows of every assessment of the folder as JSON, through the register's index in the user's
@@ -233,6 +259,10 @@ CommandLine parseCommandLine(const QStringList& args) {
         }
     } else if (first == QLatin1String("--pdf")) {
         parsePdf(args, cl);
+    } else if (first == QLatin1String("--docx")) {
+        parseDocument(args, cl, OfficeFormat::Docx);
+    } else if (first == QLatin1String("--odt")) {
+        parseDocument(args, cl, OfficeFormat::Odt);
     } else if (first == QLatin1String("--register")) {
         parseRegister(args, cl);
     } else if (first == QLatin1String("--next")) {
@@ -262,6 +292,10 @@ QString helpText() {
         "  tarnik --pdf WYJŚCIE.pdf [--pages OD-DO] PLIK.trk\n"
         "                                           zapisuje wydruk oceny z pliku PLIK (wszystkie\n"
         "                                           strony albo strony od OD do DO) w pliku PDF\n"
+        "  tarnik --docx WYJŚCIE.docx PLIK.trk      zapisuje wydruk oceny z pliku PLIK jako\n"
+        "                                           dokument programu Word (DOCX)\n"
+        "  tarnik --odt WYJŚCIE.odt PLIK.trk        zapisuje wydruk oceny z pliku PLIK jako\n"
+        "                                           dokument OpenDocument (ODT)\n"
         "  tarnik --register FOLDER [--today RRRR-MM-DD]\n"
         "                                           wypisuje rejestr ocen: wiersz każdego pliku\n"
         "                                           .trk z folderu FOLDER i jego podfolderów\n"
@@ -283,12 +317,13 @@ QString helpText() {
         "                                           old, new}\n"
         "  tarnik --help                            wyświetla ten opis\n"
         "\n"
-        "Polecenia --convert, --summary, --pdf, --register, --next i --compare działają bez\n"
-        "okna. Kod wyjścia 0 oznacza powodzenie, 1 błąd (opisany jednym wierszem na\n"
-        "standardowym wyjściu błędów). --pdf drukuje z opcjami wydruku zapisanymi\n"
-        "w ustawieniach programu. --register korzysta z tego samego indeksu w folderze\n"
-        "podręcznym użytkownika co okno rejestru: czyta tylko pliki nowe i zmienione od\n"
-        "poprzedniego przeglądu. --next nigdy nie zastępuje pliku poprzedniej oceny.\n");
+        "Polecenia --convert, --summary, --pdf, --docx, --odt, --register, --next\n"
+        "i --compare działają bez okna. Kod wyjścia 0 oznacza powodzenie, 1 błąd (opisany\n"
+        "jednym wierszem na standardowym wyjściu błędów). --pdf, --docx i --odt drukują\n"
+        "z opcjami wydruku zapisanymi w ustawieniach programu i zapisują plik w całości\n"
+        "albo wcale. --register korzysta z tego samego indeksu w folderze podręcznym\n"
+        "użytkownika co okno rejestru: czyta tylko pliki nowe i zmienione od poprzedniego\n"
+        "przeglądu. --next nigdy nie zastępuje pliku poprzedniej oceny.\n");
     return text.arg(QLatin1String(kProgramVersion));
 }
 
@@ -317,6 +352,8 @@ int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
     }
     case CommandLine::Mode::Pdf:
         return runPdf(cl, err);
+    case CommandLine::Mode::Document:
+        return runDocument(cl, err);
     case CommandLine::Mode::Register:
         return runRegister(cl, out, err);
     case CommandLine::Mode::Next: {

@@ -5,22 +5,37 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/export/documentexport.h"
 #include "core/base/dates.h"
 #include "core/layout/printrange.h"
 
 namespace tarnik {
 
 struct CommandLine {
-    enum class Mode { Window, Help, Convert, Summary, Pdf, Register, Next, Compare, Error };
+    enum class Mode {
+        Window,
+        Help,
+        Convert,
+        Summary,
+        Pdf,
+        Document,
+        Register,
+        Next,
+        Compare,
+        Error
+    };
     Mode mode = Mode::Window;
-    QString fileToOpen;             // Window: the assessment to open at start-up, if any
-    QString convertOut;             // Convert: the file to write
-    QString convertIn;              // Convert: the file to read
-    QString summaryIn;              // Summary: the assessment to evaluate
-    QString pdfOut;                 // Pdf: the PDF file to write
-    QString pdfIn;                  // Pdf: the assessment to print
-    PrintRange pdfRange;            // Pdf: the pages to write (all unless --pages)
-    QString registerFolder;         // Register: the folder of assessments
+    QString fileToOpen;  // Window: the assessment to open at start-up, if any
+    QString convertOut;  // Convert: the file to write
+    QString convertIn;   // Convert: the file to read
+    QString summaryIn;   // Summary: the assessment to evaluate
+    QString pdfOut;      // Pdf: the PDF file to write
+    QString pdfIn;       // Pdf: the assessment to print
+    PrintRange pdfRange; // Pdf: the pages to write (all unless --pages)
+    QString documentOut; // Document: the office document to write
+    QString documentIn;  // Document: the assessment to write it of
+    OfficeFormat documentFormat = OfficeFormat::Docx; // Document: --docx or --odt
+    QString registerFolder;                           // Register: the folder of assessments
     std::optional<DayNumber> today; // Register, Next: the day taken as today (--today)
     QString nextOut;                // Next: the new assessment to write
     QString nextIn;                 // Next: the previous assessment

@@ -82,7 +82,21 @@ private:
         dialog.setAcceptMode(mode);
         // The dialog checks the name with the suffix added, so the question before replacing a
         // file is asked for the file that is going to be written.
-        if (!defaultSuffix.isEmpty()) dialog.setDefaultSuffix(defaultSuffix);
+        if (!defaultSuffix.isEmpty()) {
+            dialog.setDefaultSuffix(defaultSuffix);
+            for (const QString& nameFilter : dialog.nameFilters())
+                if (filterSuffix(nameFilter) == defaultSuffix) {
+                    dialog.selectNameFilter(nameFilter);
+                    break;
+                }
+            // With several types to choose from, a name typed without a suffix takes the
+            // suffix of the type chosen.
+            QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                             [&dialog](const QString& chosenFilter) {
+                                 const QString suffix = filterSuffix(chosenFilter);
+                                 if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+                             });
+        }
         if (!suggested.isEmpty()) {
             const QFileInfo info(suggested);
             dialog.setDirectory(info.absolutePath());
@@ -129,6 +143,18 @@ void setMessageBoxes(MessageBoxes* boxes) {
 
 void setFileDialogs(FileDialogs* dialogs) {
     g_dialogs = dialogs;
+}
+
+QString filterSuffix(const QString& qtFilter) {
+    const qsizetype open = qtFilter.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = qtFilter.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open) return {};
+    const QString first =
+        qtFilter.mid(open + 1, close - open - 1).section(QLatin1Char(' '), 0, 0).trimmed();
+    if (!first.startsWith(QLatin1String("*.")) || first.size() < 3 ||
+        first.indexOf(QLatin1Char('*'), 1) >= 0)
+        return {};
+    return first.mid(2);
 }
 
 QString qtFileFilter(const QString& filter) {

@@ -80,6 +80,9 @@ inline Reply askYesNoCancel(QWidget* parent, const QString& title, const QString
 inline const QString kTrkFilter = QStringLiteral("pliki typu (*.trk)|*.trk|wszystkie pliki|*.*");
 inline const QString kTrkSuffix = QStringLiteral("trk");
 QString qtFileFilter(const QString& filter);
+// The suffix of one of the toolkit's name filters, from its first pattern ("Dokument Word
+// (*.docx)" gives "docx"); empty for "*" and for patterns that are not "*.suffix".
+QString filterSuffix(const QString& qtFilter);
 
 // A file name typed without an extension gets ".trk"; a name with one keeps it.
 QString withTrkExtension(const QString& fileName);

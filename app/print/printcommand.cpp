@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "app/document/document.h"
+#include "app/export/documentexport.h"
 #include "app/help/helpcontext.h"
 #include "app/help/windowhelp.h"
 #include "app/platform/errorhandler.h"
@@ -26,6 +27,8 @@ namespace {
 
 const QString kDashes35 = QStringLiteral("-----------------------------------");
 const QString kPdfFilter = QStringLiteral("pliki PDF (*.pdf)|*.pdf|wszystkie pliki|*.*");
+const QString kDocumentFilter =
+    QStringLiteral("Dokument Word (*.docx)|*.docx|Dokument OpenDocument (*.odt)|*.odt");
 
 } // namespace
 
@@ -112,6 +115,10 @@ void PrintCommand::preview() {
 
 void PrintCommand::exportPdf() {
     runGuarded([this] { exportReportPdf(); }, window());
+}
+
+void PrintCommand::exportDocument() {
+    runGuarded([this] { exportReportDocument(); }, window());
 }
 
 void PrintCommand::showPageSetup() {
@@ -222,8 +229,7 @@ void PrintCommand::exportReportPdf() {
     if (QFileInfo(chosen).suffix().isEmpty() && !chosen.endsWith(QLatin1Char('.')))
         chosen += QStringLiteral(".pdf");
     const QString target = QFileInfo(chosen).absoluteFilePath();
-    if (!document_->CurrentFileName().isEmpty() &&
-        QFileInfo(document_->CurrentFileName()).absoluteFilePath() == target) {
+    if (isAssessmentFile(target)) {
         showMessage(window(), kTitleWarning,
                     QStringLiteral("Plik PDF nie może zastąpić pliku oceny."));
         return;
@@ -238,6 +244,54 @@ void PrintCommand::exportReportPdf() {
     log(QStringLiteral("Zapisano plik ") + target);
     showMessage(window(), kTitleAssessment,
                 QStringLiteral("Ocenę zapisano w pliku PDF:\r\n%1").arg(target));
+}
+
+bool PrintCommand::isAssessmentFile(const QString& target) const {
+    return !document_->CurrentFileName().isEmpty() &&
+           QFileInfo(document_->CurrentFileName()).absoluteFilePath() == target;
+}
+
+void PrintCommand::exportReportDocument() {
+    requireDocument();
+    const QString fallback = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested =
+        suggestedDocumentName(QString::fromStdString(document_->assessment().EdtStanowisko),
+                              document_->CurrentFileName(), fallback, lastOfficeFormat_);
+    QString chosen =
+        fileDialogs().saveFileNameAt(window(), QStringLiteral("Eksportuj do dokumentu"),
+                                     kDocumentFilter, suggested, officeSuffix(lastOfficeFormat_));
+    if (chosen.isEmpty()) return;
+    if (QFileInfo(chosen).suffix().isEmpty() && !chosen.endsWith(QLatin1Char('.')))
+        chosen += QLatin1Char('.') + officeSuffix(lastOfficeFormat_);
+    const std::optional<OfficeFormat> format = officeFormatOf(chosen);
+    if (!format) {
+        showMessage(window(), kTitleWarning,
+                    QStringLiteral("Nazwa dokumentu musi się kończyć na .docx (dokument Word) "
+                                   "albo .odt (dokument OpenDocument):\r\n%1")
+                        .arg(chosen));
+        return;
+    }
+    const QString target = QFileInfo(chosen).absoluteFilePath();
+    if (isAssessmentFile(target)) {
+        showMessage(window(), kTitleWarning,
+                    QStringLiteral("Dokument nie może zastąpić pliku oceny."));
+        return;
+    }
+    lastOfficeFormat_ = *format;
+
+    startProgress();
+    log(kDashes35);
+    log(QStringLiteral("Wybrano eksport do dokumentu %1\r\n").arg(officeSuffix(*format).toUpper()));
+    walkLogged();
+    const OfficeReport written = writeReportDocument(target, reportInput(), *format);
+    ReportResult result;
+    result.ok = true;
+    result.pageCount = result.pagesPrinted = written.pageCount;
+    result.cleanUps = written.cleanUps;
+    afterReport(result);
+    log(QStringLiteral("Zapisano plik ") + target);
+    showMessage(window(), kTitleAssessment,
+                QStringLiteral("Ocenę zapisano w dokumencie:\r\n%1").arg(target));
 }
 
 } // namespace tarnik

@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QString>
 
+#include "app/export/documentexport.h"
 #include "core/layout/printrange.h"
 #include "core/report/report.h"
 
@@ -65,12 +66,16 @@ public slots:
     void preview();
     // "Eksportuj do PDF...": the report into a PDF file chosen by the user.
     void exportPdf();
+    // "Eksportuj do dokumentu...": the report into a Word or OpenDocument file chosen by the
+    // user, the type by the name's suffix (the type last chosen for a name without one).
+    void exportDocument();
 
 public:
     // The same, letting errors through to the caller.
     void Drukuj1Click();
     void previewReport();
     void exportReportPdf();
+    void exportReportDocument();
 
     // DrukujWszystko: lays the report out and prints the range on the printer; the clean-ups
     // reach the page the user sees.
@@ -101,6 +106,8 @@ private:
     // and the page on screen shows them.
     void afterReport(const ReportResult& result);
     void requireDocument() const;
+    // The target is the open assessment's own file.
+    bool isAssessmentFile(const QString& target) const;
     QWidget* window() const;
 
     Wizard& wizard_;
@@ -108,6 +115,7 @@ private:
     PrintOptions* options_ = nullptr;
     QWidget* window_ = nullptr;
     QPrinter printer_{QPrinter::HighResolution};
+    OfficeFormat lastOfficeFormat_ = OfficeFormat::Docx;
     ChartProportions hazardChart_ = kChartDesignSize;
     ChartProportions riskChart_ = kChartDesignSize;
     mutable TPrintPrg* progress_ = nullptr; // made when first needed

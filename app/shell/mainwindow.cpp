@@ -173,6 +173,7 @@ void MainWindow::buildMenu() {
     print_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     preview_ = file->addAction(QStringLiteral("&Podgląd wydruku..."));
     exportPdf_ = file->addAction(QStringLiteral("&Eksportuj do PDF..."));
+    exportDocument_ = file->addAction(QStringLiteral("Eksportuj do dok&umentu..."));
     file->addSeparator();
     register_ = file->addAction(QStringLiteral("&Rejestr ocen..."));
     register_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -197,6 +198,7 @@ void MainWindow::buildMenu() {
     connect(print_, &QAction::triggered, printCommand_, &PrintCommand::run);
     connect(preview_, &QAction::triggered, printCommand_, &PrintCommand::preview);
     connect(exportPdf_, &QAction::triggered, printCommand_, &PrintCommand::exportPdf);
+    connect(exportDocument_, &QAction::triggered, printCommand_, &PrintCommand::exportDocument);
     connect(compare_, &QAction::triggered, this,
             guarded([this] { compare_command_->compareWithFile(); }));
     connect(register_, &QAction::triggered, this, guarded([this] { showRegister(); }));

@@ -77,6 +77,7 @@ public:
     QAction* printAction() const { return print_; }
     QAction* previewAction() const { return preview_; }
     QAction* exportPdfAction() const { return exportPdf_; }
+    QAction* exportDocumentAction() const { return exportDocument_; }
     QAction* optionsAction() const { return options_action_; }
 
     // The print options, loaded from the settings store at start-up.
@@ -144,6 +145,7 @@ private:
     QAction* print_ = nullptr;
     QAction* preview_ = nullptr;
     QAction* exportPdf_ = nullptr;
+    QAction* exportDocument_ = nullptr;
     QAction* options_action_ = nullptr;
     QAction* editor_ = nullptr;
     QAction* register_ = nullptr;
