@@ -36,13 +36,16 @@ Cell yesNo(bool yes) {
     return textCell(yes ? "tak" : "nie", kStyleText);
 }
 
-// The title, the station and the assessment date above the table, then its heading.
+// The title, the station and the assessment date above the table, then its heading. The labels
+// stand in column B, right-aligned so that a long one reaches over the narrow column A; the
+// values beside them in C run on over the empty cells to their right.
 template <std::size_t N>
 void openTable(Worksheet& sheet, const char* title, const Assessment& a,
                const std::array<const char*, N>& captions) {
     sheet.addRow({textCell(title, kStyleTitle)});
-    sheet.addRow({textCell("Stanowisko:", kStyleLabel), textCell(a.EdtStanowisko, kStyleDefault)});
-    sheet.addRow({textCell("Data wykonania oceny:", kStyleLabel),
+    sheet.addRow({emptyCell(kStyleDefault), textCell("Stanowisko:", kStyleLabel),
+                  textCell(a.EdtStanowisko, kStyleDefault)});
+    sheet.addRow({emptyCell(kStyleDefault), textCell("Data wykonania oceny:", kStyleLabel),
                   dateCell(given(a.DTPOcena), kStyleDate, kStyleDefault)});
     sheet.addRow({});
     std::vector<Cell> heading;

@@ -44,19 +44,36 @@ std::string number(double v) {
     return buf;
 }
 
-// The lines a wrapped text takes in a column `width` characters wide: each paragraph at least
-// one, a long one as many as its characters fill. An estimate: a spreadsheet that measures
-// the rows itself does so on opening.
+// The lines a wrapped text takes in a column `width` characters wide, the words of each
+// paragraph filling its lines in turn (a word too long for a line is broken). An estimate, one
+// character short of the width for the cell's margins: a spreadsheet that measures the rows
+// itself may do so on opening.
 int wrappedLines(const std::string& text, double width) {
-    const auto perLine = static_cast<std::size_t>(std::max(1.0, std::floor(width)));
+    const auto perLine = static_cast<std::size_t>(std::max(1.0, std::floor(width) - 1));
     int lines = 0;
     std::size_t start = 0;
     for (;;) {
-        const std::size_t end = text.find('\n', start);
-        const std::size_t length = utf8Length(std::string_view(text).substr(
-            start, end == std::string::npos ? std::string::npos : end - start));
-        lines += static_cast<int>(std::max<std::size_t>(1, (length + perLine - 1) / perLine));
-        if (end == std::string::npos) break;
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        int paragraph = 1;
+        std::size_t used = 0; // characters on the paragraph's last line
+        std::size_t pos = start;
+        while (pos < end) {
+            const std::size_t blank = std::min(text.find(' ', pos), end);
+            const std::size_t word = utf8Length(std::string_view(text).substr(pos, blank - pos));
+            if (word > 0) {
+                const std::size_t needed = used == 0 ? word : used + 1 + word;
+                if (needed <= perLine) {
+                    used = needed;
+                } else {
+                    if (used > 0) ++paragraph;
+                    paragraph += static_cast<int>((word - 1) / perLine);
+                    used = (word - 1) % perLine + 1;
+                }
+            }
+            pos = blank + 1;
+        }
+        lines += paragraph;
+        if (end == text.size()) break;
         start = end + 1;
     }
     return lines;
@@ -172,7 +189,7 @@ std::string stylesXml() {
         "<xf numFmtId=\"0\" fontId=\"2\" fillId=\"0\" borderId=\"0\" xfId=\"0\" "
         "applyFont=\"1\"/>",
         "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" "
-        "applyFont=\"1\"/>",
+        "applyFont=\"1\" applyAlignment=\"1\"><alignment horizontal=\"right\"/></xf>",
         "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"2\" borderId=\"1\" xfId=\"0\" applyFont=\"1\" "
         "applyFill=\"1\" applyBorder=\"1\" applyAlignment=\"1\"><alignment horizontal=\"center\" "
         "vertical=\"center\" wrapText=\"1\"/></xf>",

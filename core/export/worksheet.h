@@ -34,7 +34,7 @@ std::string cellReference(int column, int row);
 enum Style : int {
     kStyleDefault = 0,
     kStyleTitle = 1,     // bold, larger
-    kStyleLabel = 2,     // bold
+    kStyleLabel = 2,     // bold, right-aligned: it reaches left over empty cells
     kStyleHeading = 3,   // the table's heading: bold, shaded, framed, wrapped, centred
     kStyleText = 4,      // a table cell: framed, wrapped, at the top
     kStyleNumber = 5,    // a table's number, centred

@@ -209,7 +209,7 @@ void TestPlanWorkbook::libreOfficeReadsBothSheets() {
     QCOMPARE(ods_.sheets[1].name, QStringLiteral("Pracownicy"));
 
     QCOMPARE(plan.rows[1][1].text, utf8("Plan poprawy warunków pracy"));
-    QCOMPARE(plan.rows[2][2].text, utf8("Spawacz elektryczny"));
+    QCOMPARE(plan.rows[2][3].text, utf8("Spawacz elektryczny"));
     // The heading, repeated on every printed page.
     for (int c = 1; c <= 4; ++c)
         QCOMPARE(plan.rows[kWorkbookHeadingRow][c].text, utf8(kPlanColumns[std::size_t(c - 1)]));
@@ -249,8 +249,8 @@ void TestPlanWorkbook::everyDateIsADate() {
     const auto key = [](int sheet, int row, int column) {
         return QStringLiteral("%1:%2:%3").arg(sheet).arg(row).arg(column);
     };
-    expected[key(0, 3, 2)] = isoDate(a.DTPOcena);
-    expected[key(1, 3, 2)] = isoDate(a.DTPOcena);
+    expected[key(0, 3, 3)] = isoDate(a.DTPOcena);
+    expected[key(1, 3, 3)] = isoDate(a.DTPOcena);
     for (std::size_t i = 0; i < a.ListaPrac.size(); ++i) {
         const WorkerRecord& w = a.ListaPrac[i];
         const int row = kWorkbookHeadingRow + 1 + int(i);
@@ -291,8 +291,8 @@ void TestPlanWorkbook::firstSheetAsCsv() {
     QVERIFY2(rows.size() >= kWorkbookHeadingRow + kPlanRows.size(),
              qPrintable(QString::number(rows.size())));
     QCOMPARE(rows[0].value(0), utf8("Plan poprawy warunków pracy"));
-    QCOMPARE(rows[2].value(0), utf8("Data wykonania oceny:"));
-    QCOMPARE(rows[2].value(1), QStringLiteral("15.03.2004"));
+    QCOMPARE(rows[2].value(1), utf8("Data wykonania oceny:"));
+    QCOMPARE(rows[2].value(2), QStringLiteral("15.03.2004"));
     QStringList heading;
     for (const char* caption : kPlanColumns)
         heading << utf8(caption);

@@ -224,9 +224,10 @@ TEST(PlanWorkbook, PlanSheetListsTheTasksInTheirOrderWithoutEmptyRows) {
     const Cells cells = cellsOf(sheet);
 
     EXPECT_EQ(cells.at("A1").content, "Plan poprawy warunków pracy");
-    EXPECT_EQ(cells.at("B2").content, "Spawacz elektryczny");
-    EXPECT_EQ(cells.at("B3").content, serialText(2004, 3, 15));
-    EXPECT_EQ(cells.at("B3").style, kStyleDate);
+    EXPECT_EQ(cells.at("B2").content, "Stanowisko:");
+    EXPECT_EQ(cells.at("C2").content, "Spawacz elektryczny");
+    EXPECT_EQ(cells.at("C3").content, serialText(2004, 3, 15));
+    EXPECT_EQ(cells.at("C3").style, kStyleDate);
 
     // The heading of the printed plan, numbered as the next assessment numbers the tasks.
     const std::vector<std::string> columns{"A", "B", "C", "D"};
@@ -347,6 +348,9 @@ TEST(PlanWorkbook, WorkersSheetGivesEveryDateAsADateAndLeavesUnsetOnesEmpty) {
     EXPECT_EQ(cells.at("D10").content, "kobieta w ciąży lub w okresie karmienia");
 
     EXPECT_NE(sheet.find("<autoFilter ref=\"A5:P13\"/>"), std::string::npos);
+    // The captions wrap word by word: "Profilaktyczne / badania / lekarskie / odpowiednie" in a
+    // column 16 characters wide takes four lines.
+    EXPECT_NE(sheet.find("<row r=\"5\" ht=\"60\">"), std::string::npos);
     EXPECT_NE(sheet.find("state=\"frozen\""), std::string::npos);
     EXPECT_NE(sheet.find("orientation=\"landscape\""), std::string::npos);
 }
@@ -361,7 +365,7 @@ TEST(PlanWorkbook, DateStyleOnDateCellsOnly) {
         for (const auto& [ref, c] : cellsOf(part(parts, path))) {
             const std::string column = ref.substr(0, ref.find_first_of("0123456789"));
             const int row = std::stoi(ref.substr(column.size()));
-            const bool dateCell = ref == "B3" || (workers && row > kWorkbookHeadingRow &&
+            const bool dateCell = ref == "C3" || (workers && row > kWorkbookHeadingRow &&
                                                   dateColumns.count(column) > 0);
             const bool dateStyled = c.style == kStyleDate || c.style == kStyleTableDate;
             if (dateCell && c.value) {
