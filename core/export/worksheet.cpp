@@ -15,6 +15,8 @@ constexpr DayNumber kFirstSerialDay = 61;
 
 // The height of one line of the default font (Calibri 11), in points.
 constexpr double kLineHeight = 15.0;
+// The height of a line of the title's larger font.
+constexpr double kTitleHeight = 18.75;
 
 bool allowedInXml(char32_t c) {
     if (c == 0x9 || c == 0xA || c == 0xD) return true;
@@ -290,12 +292,15 @@ std::string Worksheet::xml(bool selected, bool landscape) const {
     x += "</cols><sheetData>";
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         const int row = static_cast<int>(r) + 1;
-        int lines = 1;
-        for (std::size_t c = 0; c < rows_[r].size() && c < widths_.size(); ++c)
-            if (rows_[r][c].kind == Cell::Kind::Text && wraps(rows_[r][c].style))
-                lines = std::max(lines, wrappedLines(rows_[r][c].text, widths_[c]));
+        double height = kLineHeight;
+        for (std::size_t c = 0; c < rows_[r].size() && c < widths_.size(); ++c) {
+            const Cell& cell = rows_[r][c];
+            if (cell.kind == Cell::Kind::Text && wraps(cell.style))
+                height = std::max(height, wrappedLines(cell.text, widths_[c]) * kLineHeight);
+            if (cell.style == kStyleTitle) height = std::max(height, kTitleHeight);
+        }
         x += "<row r=\"" + std::to_string(row) + "\"";
-        if (lines > 1) x += " ht=\"" + number(lines * kLineHeight) + "\"";
+        if (height > kLineHeight) x += " ht=\"" + number(height) + "\"";
         x += ">";
         for (std::size_t c = 0; c < rows_[r].size(); ++c)
             x += cellXml(rows_[r][c], static_cast<int>(c) + 1, row);

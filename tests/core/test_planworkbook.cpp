@@ -275,6 +275,7 @@ TEST(PlanWorkbook, PlanSheetListsTheTasksInTheirOrderWithoutEmptyRows) {
               std::string::npos);
     EXPECT_NE(sheet.find("<row r=\"7\" ht=\"30\">"), std::string::npos);
     EXPECT_NE(sheet.find("<row r=\"8\">"), std::string::npos);
+    EXPECT_NE(sheet.find("<row r=\"1\" ht=\"18.75\">"), std::string::npos); // the larger title
 }
 
 TEST(PlanWorkbook, PlanOfOneEmptyRowLeavesTheHeadingAlone) {
