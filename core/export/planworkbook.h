@@ -49,7 +49,9 @@ inline constexpr std::array<const char*, 16> kWorkerColumns{
 // xl/styles.xml, the sheets "Plan poprawy" (xl/worksheets/sheet1.xml) and "Pracownicy"
 // (sheet2.xml), docProps/core.xml and docProps/app.xml. `created` (a day number whose fraction
 // is the time of day, UTC) dates the document. The plan's empty rows are left out; the
-// assessment is not changed.
+// assessment is not changed. Every date is a date cell ("dd.mm.yyyy"); a date that was never
+// given (a periodic training not done, a day 0) is an empty cell, and a day before 1 March 1900,
+// which has no serial every spreadsheet reads alike, its "dd.mm.yyyy" text.
 OfficeParts planWorkbookParts(const Assessment& a, DayNumber created);
 
 } // namespace tarnik
