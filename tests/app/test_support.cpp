@@ -23,6 +23,7 @@
 #include "tests/app/support/modalanswerer.h"
 #include "tests/app/support/pdftext.h"
 #include "tests/app/support/testsupport.h"
+#include "tests/app/support/wordcompare.h"
 
 using namespace tarnik;
 using namespace tarnik::testing;
@@ -79,6 +80,40 @@ class SupportTest : public QObject {
 private slots:
     // -----------------------------------------------------------------------------------------
     // The full assessment
+
+    void reportWordsLeaveTheRunningHeadersOut() {
+        const QStringList words = testing::reportWords(QStringLiteral(
+            "Spawacz, strona 2\nOpis  stanowiska\n\fSpawacz,   strona 13 \nkoniec strona\n"));
+        QCOMPARE(words, (QStringList{"Opis", "stanowiska", "koniec", "strona"}));
+    }
+
+    void wordComparisonAllowsOnlyRepeatsAndPictureTexts() {
+        const auto split = [](const char* text) {
+            return QString::fromUtf8(text).split(QLatin1Char(' '));
+        };
+        const QStringList printed = split("Plan Zadanie Osoby Termin a1 b1 c1 Zadanie Osoby Termin "
+                                          "a2 b2 c2 10 20 30 koniec");
+        // The headings repeated elsewhere and the chart's numbers missing: the same report.
+        const QStringList document =
+            split("Plan Zadanie Osoby Termin a1 b1 c1 a2 Zadanie Osoby Termin b2 c2 koniec");
+        QVERIFY(testing::compareWords(printed, document, {"10", "20", "30"}).same);
+        // Without the chart's words they count.
+        const testing::WordComparison charts = testing::compareWords(printed, document);
+        QVERIFY(!charts.same);
+        QVERIFY2(charts.differences.contains(QStringLiteral("\"10 20 30\"")),
+                 qPrintable(charts.differences));
+        // A word lost, one added, two swapped: each found.
+        for (const QStringList& wrong :
+             {split("Plan Zadanie Osoby Termin a1 c1 a2 b2 c2 koniec"),
+              split("Plan Zadanie Osoby Termin a1 b1 c1 a2 b2 c2 nowe koniec"),
+              split("Plan Zadanie Osoby Termin b1 a1 c1 a2 b2 c2 koniec")}) {
+            const testing::WordComparison r =
+                testing::compareWords(printed, wrong, {"10", "20", "30"});
+            QVERIFY2(!r.same, qPrintable(wrong.join(QLatin1Char(' '))));
+        }
+        // Picture texts excuse only what the printed side has more.
+        QVERIFY(!testing::compareWords(split("a b"), split("a 10 b"), {"10"}).same);
+    }
 
     void fullAssessmentSavesAndReopensUnchanged_data() {
         QTest::addColumn<bool>("undescribed");
