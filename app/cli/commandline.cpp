@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/export/documentexport.h"
+#include "app/export/planexport.h"
 #include "app/platform/pathutil.h"
 #include "app/platform/qtsettingsstore.h"
 #include "app/print/pdfcommand.h"
@@ -110,6 +111,14 @@ void parseDocument(const QStringList& args, CommandLine& cl, OfficeFormat format
     cl.documentFormat = format;
     cl.documentOut = a[0];
     cl.documentIn = a[1];
+}
+
+void parseWorkbook(const QStringList& args, CommandLine& cl) {
+    CommandArguments a(args, cl, QStringLiteral("Użycie: tarnik --xlsx WYJŚCIE.xlsx PLIK.trk"));
+    if (!a.positional(2)) return;
+    cl.mode = CommandLine::Mode::Workbook;
+    cl.workbookOut = a[0];
+    cl.workbookIn = a[1];
 }
 
 void parseRegister(const QStringList& args, CommandLine& cl) {
@@ -263,6 +272,8 @@ CommandLine parseCommandLine(const QStringList& args) {
         parseDocument(args, cl, OfficeFormat::Docx);
     } else if (first == QLatin1String("--odt")) {
         parseDocument(args, cl, OfficeFormat::Odt);
+    } else if (first == QLatin1String("--xlsx")) {
+        parseWorkbook(args, cl);
     } else if (first == QLatin1String("--register")) {
         parseRegister(args, cl);
     } else if (first == QLatin1String("--next")) {
@@ -296,6 +307,9 @@ QString helpText() {
         "                                           dokument programu Word (DOCX)\n"
         "  tarnik --odt WYJŚCIE.odt PLIK.trk        zapisuje wydruk oceny z pliku PLIK jako\n"
         "                                           dokument OpenDocument (ODT)\n"
+        "  tarnik --xlsx WYJŚCIE.xlsx PLIK.trk      zapisuje plan poprawy warunków pracy\n"
+        "                                           i rejestr pracowników oceny z pliku PLIK\n"
+        "                                           w skoroszycie (XLSX)\n"
         "  tarnik --register FOLDER [--today RRRR-MM-DD]\n"
         "                                           wypisuje rejestr ocen: wiersz każdego pliku\n"
         "                                           .trk z folderu FOLDER i jego podfolderów\n"
@@ -317,11 +331,12 @@ QString helpText() {
         "                                           old, new}\n"
         "  tarnik --help                            wyświetla ten opis\n"
         "\n"
-        "Polecenia --convert, --summary, --pdf, --docx, --odt, --register, --next\n"
+        "Polecenia --convert, --summary, --pdf, --docx, --odt, --xlsx, --register, --next\n"
         "i --compare działają bez okna. Kod wyjścia 0 oznacza powodzenie, 1 błąd (opisany\n"
         "jednym wierszem na standardowym wyjściu błędów). --pdf, --docx i --odt drukują\n"
-        "z opcjami wydruku zapisanymi w ustawieniach programu i zapisują plik w całości\n"
-        "albo wcale. --register korzysta z tego samego indeksu w folderze podręcznym\n"
+        "z opcjami wydruku zapisanymi w ustawieniach programu; te polecenia i --xlsx\n"
+        "zapisują plik w całości albo wcale. --register korzysta z tego samego indeksu w folderze "
+        "podręcznym\n"
         "użytkownika co okno rejestru: czyta tylko pliki nowe i zmienione od poprzedniego\n"
         "przeglądu. --next nigdy nie zastępuje pliku poprzedniej oceny.\n");
     return text.arg(QLatin1String(kProgramVersion));
@@ -354,6 +369,10 @@ int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
         return runPdf(cl, err);
     case CommandLine::Mode::Document:
         return runDocument(cl, err);
+    case CommandLine::Mode::Workbook: {
+        const DocumentCommandResult r = exportAssessmentWorkbook(cl.workbookIn, cl.workbookOut);
+        return reportFailure(r.exitCode, r.message, err);
+    }
     case CommandLine::Mode::Register:
         return runRegister(cl, out, err);
     case CommandLine::Mode::Next: {

@@ -19,6 +19,7 @@ struct CommandLine {
         Summary,
         Pdf,
         Document,
+        Workbook,
         Register,
         Next,
         Compare,
@@ -35,7 +36,9 @@ struct CommandLine {
     QString documentOut; // Document: the office document to write
     QString documentIn;  // Document: the assessment to write it of
     OfficeFormat documentFormat = OfficeFormat::Docx; // Document: --docx or --odt
-    QString registerFolder;                           // Register: the folder of assessments
+    QString workbookOut;                              // Workbook: the spreadsheet to write
+    QString workbookIn;             // Workbook: the assessment whose plan and workers it holds
+    QString registerFolder;         // Register: the folder of assessments
     std::optional<DayNumber> today; // Register, Next: the day taken as today (--today)
     QString nextOut;                // Next: the new assessment to write
     QString nextIn;                 // Next: the previous assessment

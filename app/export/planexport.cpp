@@ -2,9 +2,15 @@
 
 #include <QDateTime>
 
+#include <QFileInfo>
+#include <exception>
+
 #include "app/export/officezip.h"
+#include "app/platform/pathutil.h"
 #include "app/print/reportprinting.h"
+#include "core/evaluation/recompute.h"
 #include "core/export/planworkbook.h"
+#include "core/model/convert.h"
 
 namespace tarnik {
 
@@ -28,6 +34,26 @@ QString suggestedWorkbookName(const QString& station, const QString& assessmentF
     QString name = suggestedPdfName(station, assessmentFile, fallbackFolder);
     name.chop(4); // ".pdf"
     return name + QStringLiteral(" - plan.xlsx");
+}
+
+DocumentCommandResult exportAssessmentWorkbook(const QString& in, const QString& out) {
+    const QFileInfo source(in);
+    const QFileInfo target(out);
+    if (source.exists() && target.exists() &&
+        source.canonicalFilePath() == target.canonicalFilePath())
+        return {1, "Skoroszyt nie może zastąpić pliku oceny."};
+    Assessment a;
+    a.questions.clear();
+    if (auto failure = openForCommandLine(toPath(in), a)) return {1, std::move(*failure)};
+    Evaluation e;
+    e.afterDocumentLoaded(a);
+    recomputeEvaluation(a, e);
+    try {
+        writePlanWorkbook(out, a);
+    } catch (const std::exception& error) {
+        return {1, oneLine(error.what())};
+    }
+    return {0, {}};
 }
 
 } // namespace tarnik

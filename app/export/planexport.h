@@ -2,6 +2,7 @@
 // The improvement plan and the register of workers exported as a spreadsheet (XLSX).
 #include <QString>
 
+#include "app/export/documentexport.h"
 #include "core/model/assessment.h"
 
 namespace tarnik {
@@ -17,5 +18,9 @@ void writePlanWorkbook(const QString& path, const Assessment& a);
 // one.
 QString suggestedWorkbookName(const QString& station, const QString& assessmentFile,
                               const QString& fallbackFolder);
+
+// tarnik --xlsx: the workbook of an assessment file, opened as the program opens a file named on
+// its command line. `in` is never written; `out` is written whole or not at all.
+DocumentCommandResult exportAssessmentWorkbook(const QString& in, const QString& out);
 
 } // namespace tarnik

@@ -9,6 +9,7 @@
 
 #include "app/document/document.h"
 #include "app/export/documentexport.h"
+#include "app/export/planexport.h"
 #include "app/help/helpcontext.h"
 #include "app/help/windowhelp.h"
 #include "app/platform/errorhandler.h"
@@ -119,6 +120,10 @@ void PrintCommand::exportPdf() {
 
 void PrintCommand::exportDocument() {
     runGuarded([this] { exportReportDocument(); }, window());
+}
+
+void PrintCommand::exportPlan() {
+    runGuarded([this] { exportPlanWorkbook(); }, window());
 }
 
 void PrintCommand::showPageSetup() {
@@ -292,6 +297,34 @@ void PrintCommand::exportReportDocument() {
     log(QStringLiteral("Zapisano plik ") + target);
     showMessage(window(), kTitleAssessment,
                 QStringLiteral("Ocenę zapisano w dokumencie:\r\n%1").arg(target));
+}
+
+void PrintCommand::exportPlanWorkbook() {
+    requireDocument();
+    const QString fallback = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested =
+        suggestedWorkbookName(QString::fromStdString(document_->assessment().EdtStanowisko),
+                              document_->CurrentFileName(), fallback);
+    QString chosen =
+        fileDialogs().saveFileNameAt(window(), QStringLiteral("Eksportuj plan"), kWorkbookFilter,
+                                     suggested, QStringLiteral("xlsx"));
+    if (chosen.isEmpty()) return;
+    if (QFileInfo(chosen).suffix().isEmpty() && !chosen.endsWith(QLatin1Char('.')))
+        chosen += QStringLiteral(".xlsx");
+    const QString target = QFileInfo(chosen).absoluteFilePath();
+    if (isAssessmentFile(target)) {
+        showMessage(window(), kTitleWarning,
+                    QStringLiteral("Skoroszyt nie może zastąpić pliku oceny."));
+        return;
+    }
+    // What the pages hold, as the report would print it.
+    preparePages();
+    recomputeEvaluation(document_->assessment(), document_->evaluation());
+    writePlanWorkbook(target, document_->assessment());
+    showMessage(window(), kTitleAssessment,
+                QStringLiteral("Plan poprawy warunków pracy i rejestr pracowników zapisano "
+                               "w skoroszycie:\r\n%1")
+                    .arg(target));
 }
 
 } // namespace tarnik

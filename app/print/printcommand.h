@@ -69,6 +69,9 @@ public slots:
     // "Eksportuj do dokumentu...": the report into a Word or OpenDocument file chosen by the
     // user, the type by the name's suffix (the type last chosen for a name without one).
     void exportDocument();
+    // "Eksportuj plan (.xlsx)...": the improvement plan and the register of workers into a
+    // spreadsheet chosen by the user.
+    void exportPlan();
 
 public:
     // The same, letting errors through to the caller.
@@ -76,6 +79,7 @@ public:
     void previewReport();
     void exportReportPdf();
     void exportReportDocument();
+    void exportPlanWorkbook();
 
     // DrukujWszystko: lays the report out and prints the range on the printer; the clean-ups
     // reach the page the user sees.

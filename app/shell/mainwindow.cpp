@@ -174,6 +174,7 @@ void MainWindow::buildMenu() {
     preview_ = file->addAction(QStringLiteral("&Podgląd wydruku..."));
     exportPdf_ = file->addAction(QStringLiteral("&Eksportuj do PDF..."));
     exportDocument_ = file->addAction(QStringLiteral("Eksportuj do dok&umentu..."));
+    exportPlan_ = file->addAction(QStringLiteral("Eksportuj p&lan (.xlsx)..."));
     file->addSeparator();
     register_ = file->addAction(QStringLiteral("&Rejestr ocen..."));
     register_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -199,6 +200,7 @@ void MainWindow::buildMenu() {
     connect(preview_, &QAction::triggered, printCommand_, &PrintCommand::preview);
     connect(exportPdf_, &QAction::triggered, printCommand_, &PrintCommand::exportPdf);
     connect(exportDocument_, &QAction::triggered, printCommand_, &PrintCommand::exportDocument);
+    connect(exportPlan_, &QAction::triggered, printCommand_, &PrintCommand::exportPlan);
     connect(compare_, &QAction::triggered, this,
             guarded([this] { compare_command_->compareWithFile(); }));
     connect(register_, &QAction::triggered, this, guarded([this] { showRegister(); }));

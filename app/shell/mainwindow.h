@@ -78,6 +78,7 @@ public:
     QAction* previewAction() const { return preview_; }
     QAction* exportPdfAction() const { return exportPdf_; }
     QAction* exportDocumentAction() const { return exportDocument_; }
+    QAction* exportPlanAction() const { return exportPlan_; }
     QAction* optionsAction() const { return options_action_; }
 
     // The print options, loaded from the settings store at start-up.
@@ -146,6 +147,7 @@ private:
     QAction* preview_ = nullptr;
     QAction* exportPdf_ = nullptr;
     QAction* exportDocument_ = nullptr;
+    QAction* exportPlan_ = nullptr;
     QAction* options_action_ = nullptr;
     QAction* editor_ = nullptr;
     QAction* register_ = nullptr;
