@@ -3,7 +3,10 @@
 // named styles and the pages are in styles.xml (odtstyles.cpp).
 #include "core/export/odt.h"
 
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "core/export/odtxml.h"
 
@@ -338,7 +341,6 @@ std::string textRuns(std::string_view text) {
                 ++j;
             const bool lineEnd = j == text.size() || text[j] == '\n' || text[j] == '\t';
             if (!lineStart && !lineEnd && j - i == 1) {
-                lineStart = false;
                 i = j;
                 continue; // one blank between words stays as it is
             }
