@@ -209,15 +209,18 @@ std::string tableXml(const FlowDocument& doc, const FlowTable& table) {
     return xml + "</w:tbl>";
 }
 
-std::string pictureXml(const FlowPicture& picture, int drawingId) {
+// A picture in a paragraph of its own. Right under a table it leaves a point of room, or the
+// picture would cover the rule under the table's last row.
+std::string pictureXml(const FlowPicture& picture, int drawingId, bool afterTable) {
     const std::string cx = std::to_string(std::llround(picture.widthMm * 36000.0));
     const std::string cy = std::to_string(std::llround(picture.heightMm * 36000.0));
     const std::string name = "Wykres " + std::to_string(picture.index);
     std::string xml = "<w:p><w:pPr>";
     if (picture.keepWithNext) xml += "<w:keepNext/>";
     if (picture.pageBreakBefore) xml += "<w:pageBreakBefore/>";
-    xml += "<w:spacing w:before=\"0\" w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/>"
-           "<w:jc w:val=\"left\"/></w:pPr><w:r><w:drawing>"
+    xml += std::string("<w:spacing w:before=\"") + (afterTable ? "20" : "0") +
+           "\" w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/><w:jc "
+           "w:val=\"left\"/></w:pPr><w:r><w:drawing>"
            "<wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\">"
            "<wp:extent cx=\"" +
            cx + "\" cy=\"" + cy +
@@ -277,7 +280,7 @@ std::string documentXml(const FlowDocument& doc) {
             afterTable = true;
             tableKeepsNext = t->keepWithNext;
         } else if (const auto* picture = std::get_if<FlowPicture>(&block)) {
-            xml += pictureXml(*picture, ++drawingId);
+            xml += pictureXml(*picture, ++drawingId, afterTable);
             afterTable = false;
         }
     }

@@ -86,7 +86,7 @@ std::string fontElement(const std::string& face, const std::string& altName) {
     std::string xml = "<w:font w:name=\"" + xmlText(face) + "\">";
     if (!altName.empty() && altName != face)
         xml += "<w:altName w:val=\"" + xmlText(altName) + "\"/>";
-    return xml + "<w:family w:val=\"auto\"/><w:pitch w:val=\"variable\"/></w:font>";
+    return xml + "<w:pitch w:val=\"variable\"/></w:font>";
 }
 
 } // namespace
