@@ -59,14 +59,17 @@ std::string paragraphRuns(const FlowDocument& doc, const FlowParagraph& p) {
 constexpr const char* kRuleBelow = "<w:pBdr><w:bottom w:val=\"single\" w:sz=\"4\" w:space=\"1\" "
                                    "w:color=\"000000\"/></w:pBdr>";
 
+// 1 or 2 for a heading in one of the document's styles, else 0 (an ordinary paragraph).
+int headingLevel(const FlowDocument& doc, const FlowParagraph& p) {
+    return (p.outlineLevel == 1 || p.outlineLevel == 2) && doc.findStyle(p.style) ? p.outlineLevel
+                                                                                  : 0;
+}
+
 // A paragraph's properties, in the order the schema gives them.
 std::string paragraphProperties(const FlowDocument& doc, const FlowParagraph& p, bool keepNext,
                                 bool pageBreakBefore) {
     const FlowStyle* style = doc.findStyle(p.style);
-    const int level =
-        style && (p.outlineLevel == 1 || p.outlineLevel == 2) && firstHeading(doc, p.outlineLevel)
-            ? p.outlineLevel
-            : 0;
+    const int level = headingLevel(doc, p);
     std::string xml = "<w:pPr>";
     if (level > 0)
         xml += "<w:pStyle w:val=\"" + headingStyleId(level) + "\"/>";
@@ -92,10 +95,10 @@ std::string paragraphProperties(const FlowDocument& doc, const FlowParagraph& p,
 std::string paragraphXml(const FlowDocument& doc, const FlowParagraph& p, bool keepNext,
                          bool pageBreakBefore) {
     std::string runs;
-    if (p.outlineLevel == 1 || p.outlineLevel == 2) {
+    if (headingLevel(doc, p) > 0) {
         // A heading's runs carry its own look, which the heading style only has from the first.
-        const FlowStyle* style = doc.findStyle(p.style);
-        if (style && !isBlank(p.text)) runs = textRun(p.text, runProperties(doc, *style, true));
+        if (!isBlank(p.text))
+            runs = textRun(p.text, runProperties(doc, *doc.findStyle(p.style), true));
     } else {
         runs = paragraphRuns(doc, p);
     }

@@ -194,6 +194,12 @@ TEST(Docx, HeadingsUseTheBuiltInHeadingStylesWithOutlineLevels) {
     EXPECT_EQ(count(styles, "w:styleId=\"Normal\""), 1);
     EXPECT_NE(styles.find("w:default=\"1\" w:styleId=\"Normal\""), std::string::npos);
 
+    // A heading in a style the document lacks keeps its text, as an ordinary paragraph.
+    doc.blocks = {paragraph("Bez stylu", "Nieznany", 1)};
+    const std::string unstyled = part(docxParts(doc), "word/document.xml");
+    EXPECT_NE(unstyled.find(">Bez stylu</w:t>"), std::string::npos);
+    EXPECT_EQ(unstyled.find("Heading"), std::string::npos);
+
     // A document without headings has no heading styles.
     doc.blocks = {paragraph("Tekst")};
     EXPECT_EQ(part(docxParts(doc), "word/styles.xml").find("Heading"), std::string::npos);
