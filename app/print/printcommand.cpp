@@ -28,6 +28,7 @@ namespace {
 
 const QString kDashes35 = QStringLiteral("-----------------------------------");
 const QString kPdfFilter = QStringLiteral("pliki PDF (*.pdf)|*.pdf|wszystkie pliki|*.*");
+const QString kWorkbookFilter = QStringLiteral("Skoroszyt programu Excel (*.xlsx)|*.xlsx");
 const QString kDocumentFilter =
     QStringLiteral("Dokument Word (*.docx)|*.docx|Dokument OpenDocument (*.odt)|*.odt");
 

@@ -166,8 +166,12 @@ std::string cellXml(const FlowDocument& doc, const FlowCell& cell, const std::ve
     if (cell.alignBottom) xml += "<w:vAlign w:val=\"bottom\"/>";
     FlowParagraph p = cell.paragraph;
     p.outlineLevel = 0;
-    return xml + "</w:tcPr>" + paragraphXml(doc, p, keepNext || p.keepWithNext, pageBreakBefore) +
-           "</w:tc>";
+    xml += "</w:tcPr>" + paragraphXml(doc, p, keepNext || p.keepWithNext, pageBreakBefore);
+    for (FlowParagraph q : cell.more) {
+        q.outlineLevel = 0;
+        xml += paragraphXml(doc, q, keepNext || q.keepWithNext, false);
+    }
+    return xml + "</w:tc>";
 }
 
 std::string tableXml(const FlowDocument& doc, const FlowTable& table) {

@@ -57,6 +57,9 @@ struct FlowCell {
     bool alignBottom = false;
     // Columns the cell spans (1 for an ordinary cell).
     int span = 1;
+    // Further paragraphs of the cell, under the first (the register's title block stacks four
+    // texts in each of its columns).
+    std::vector<FlowParagraph> more;
 };
 
 struct FlowRow {

@@ -193,22 +193,22 @@ private:
         add(std::move(f));
     }
 
-    // The register's title block: three framed columns of four cells each.
+    // The register's title block: three framed columns of four texts each, one under another.
     void registerBlock(const TRejestrNaglowek& b) {
         if (b.cells.size() != 12) return;
         FlowTable f;
-        for (std::size_t column = 0; column < 3; ++column)
+        FlowRow row;
+        for (std::size_t column = 0; column < 3; ++column) {
             f.columnsMm.push_back(units_.mm(b.cells[column * 4]->outer.width()));
-        f.cellMarginsMm = margins(b.cellInner);
-        for (std::size_t r = 0; r < 4; ++r) {
-            FlowRow row;
-            for (std::size_t column = 0; column < 3; ++column) {
-                FlowCell c = cell(*b.cells[column * 4 + r]);
-                c.border = true;
-                row.cells.push_back(std::move(c));
-            }
-            f.rows.push_back(std::move(row));
+            FlowCell c = cell(*b.cells[column * 4]);
+            for (std::size_t k = 1; k < 4; ++k)
+                c.more.push_back(cell(*b.cells[column * 4 + k]).paragraph);
+            c.border = true;
+            c.alignBottom = false;
+            row.cells.push_back(std::move(c));
         }
+        f.cellMarginsMm = margins(b.cellInner);
+        f.rows.push_back(std::move(row));
         f.keepTogether = true;
         add(std::move(f));
     }

@@ -178,6 +178,8 @@ private:
                 body_ += "<text:p/>";
             else
                 paragraph(c.paragraph, true);
+            for (const FlowParagraph& q : c.more)
+                paragraph(q, true);
             body_ += "</table:table-cell>";
             for (int i = 1; i < span; ++i)
                 body_ += "<table:covered-table-cell/>";

@@ -416,3 +416,27 @@ TEST(Docx, FontsNameTheFallbackFace) {
                         "w:eastAsia=\"Times New Roman\" w:cs=\"Times New Roman\"/>"),
               std::string::npos);
 }
+
+namespace tarnik {
+namespace {
+
+TEST(Docx, ACellStacksItsParagraphsInOrderEachInItsStyle) {
+    FlowDocument doc = baseDocument();
+    FlowTable t = table(1, 0);
+    t.rows[0].cells[0].more = {paragraph("pieczęć", "TableText"), paragraph("REGON", "Normal")};
+    doc.blocks.push_back(t);
+    const std::string body = part(docxParts(doc), "word/document.xml");
+    const std::string cell = elements(body, "<w:tc>", "</w:tc>").at(0);
+    const std::size_t first = cell.find(">r0c0<");
+    const std::size_t second = cell.find(">pieczęć<");
+    const std::size_t third = cell.find(">REGON<");
+    ASSERT_NE(third, std::string::npos);
+    EXPECT_LT(first, second);
+    EXPECT_LT(second, third);
+    EXPECT_EQ(count(cell, "<w:p>"), 3);
+    EXPECT_EQ(count(cell, "<w:pStyle w:val=\"Normal\"/>"), 1);
+    EXPECT_EQ(elements(body, "<w:tc>", "</w:tc>").at(1).find("pieczęć"), std::string::npos);
+}
+
+} // namespace
+} // namespace tarnik

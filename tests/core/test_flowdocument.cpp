@@ -39,9 +39,8 @@ void printedWords(const TItem& item, std::vector<std::string>& out) {
         for (const auto& child : g->items)
             printedWords(*child, out);
     } else if (const auto* b = dynamic_cast<const TRejestrNaglowek*>(&item)) {
-        for (std::size_t r = 0; r < 4; ++r)
-            for (std::size_t c = 0; c < 3; ++c)
-                append(out, b->cells[c * 4 + r]->text);
+        for (const auto& cell : b->cells)
+            append(out, cell->text);
     } else if (const auto* t = dynamic_cast<const TTable*>(&item)) {
         const std::size_t first = t->repeatedHeadings ? std::size_t(t->headerRows) : 0;
         for (std::size_t r = first; r < t->rows.size(); ++r)
@@ -61,8 +60,11 @@ std::vector<std::string> flowWords(const FlowDocument& d) {
         if (const auto* p = std::get_if<FlowParagraph>(&block)) append(out, p->text);
         if (const auto* t = std::get_if<FlowTable>(&block))
             for (const FlowRow& row : t->rows)
-                for (const FlowCell& cell : row.cells)
+                for (const FlowCell& cell : row.cells) {
                     append(out, cell.paragraph.text);
+                    for (const FlowParagraph& more : cell.more)
+                        append(out, more.text);
+                }
     }
     return out;
 }
@@ -251,7 +253,7 @@ TEST(FlowDocument, BreaksPagesOnlyWhereTheReportAsksForANewPage) {
     std::visit([](const auto& b) { EXPECT_FALSE(b.pageBreakBefore); }, d.blocks.front());
 }
 
-TEST(FlowDocument, ReadsTheRegisterBlockAsAFramedTableOfThreeColumns) {
+TEST(FlowDocument, ReadsTheRegisterBlockAsThreeFramedColumnsOfFourTexts) {
     FlowRun run;
     run.options.setRegisterForm(true, run.store);
     const FlowDocument d = run.flow();
@@ -260,11 +262,18 @@ TEST(FlowDocument, ReadsTheRegisterBlockAsAFramedTableOfThreeColumns) {
     const FlowTable& t = *blocks.front();
     ASSERT_EQ(t.columnsMm.size(), 3u);
     EXPECT_NEAR(t.columnsMm[1], 2 * t.columnsMm[0], 0.2);
-    ASSERT_EQ(t.rows.size(), 4u);
+    ASSERT_EQ(t.rows.size(), 1u);
+    ASSERT_EQ(t.rows[0].cells.size(), 3u);
+    // Each column reads top to bottom, as printed.
+    const FlowCell& stamp = t.rows[0].cells[0];
+    ASSERT_EQ(stamp.more.size(), 3u);
+    EXPECT_EQ(stamp.more[0].text, "pieczęć zakładu pracy");
+    EXPECT_EQ(stamp.more[0].style, "TableMalyBottom");
+    EXPECT_EQ(stamp.more[2].text, "nr statystyczny REGON");
     EXPECT_EQ(t.rows[0].cells[1].paragraph.text, "REJESTR");
-    EXPECT_EQ(t.rows[1].cells[0].paragraph.text, "pieczęć zakładu pracy");
-    EXPECT_TRUE(t.rows[1].cells[0].alignBottom);
-    EXPECT_TRUE(t.rows[3].cells[2].border);
+    EXPECT_EQ(t.rows[0].cells[2].more.at(1).text, "Lokalizacja stanowiska pracy");
+    for (const FlowCell& c : t.rows[0].cells)
+        EXPECT_TRUE(c.border);
 }
 
 TEST(FlowDocument, LeavesPolishLettersOutOfTheHeaderWhenTheReportDoes) {

@@ -434,3 +434,32 @@ TEST(Odt, PagesHaveTheirSizeAndMarginsWithTheHeaderAboveTheBody) {
     EXPECT_NE(headerLine.find("style:parent-style-name=\"Header\""), std::string::npos);
     EXPECT_NE(headerLine.find("fo:border-bottom=\"0.5pt solid #000000\""), std::string::npos);
 }
+
+namespace tarnik {
+namespace {
+
+TEST(Odt, ACellStacksItsParagraphsInOrderEachInItsStyle) {
+    FlowDocument doc = document();
+    FlowTable t;
+    t.columnsMm = {40, 40};
+    FlowCell stacked;
+    stacked.paragraph = para("REJESTR");
+    stacked.more = {para("wyników badań", "TableText"), para("Spawacz")};
+    FlowCell other;
+    other.paragraph = para("Nr karty");
+    t.rows.push_back({{stacked, other}});
+    doc.blocks.push_back(t);
+    const std::string xml = body(doc);
+    const std::size_t cellEnd = xml.find("</table:table-cell>");
+    const std::size_t first = xml.find("REJESTR");
+    const std::size_t second = xml.find("wyników badań");
+    const std::size_t third = xml.find("Spawacz");
+    ASSERT_NE(third, std::string::npos);
+    EXPECT_LT(first, second);
+    EXPECT_LT(second, third);
+    EXPECT_LT(third, cellEnd);
+    EXPECT_GT(xml.find("Nr karty"), cellEnd);
+}
+
+} // namespace
+} // namespace tarnik
