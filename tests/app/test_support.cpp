@@ -99,7 +99,8 @@ private slots:
         // The headings repeated elsewhere and the chart's numbers missing: the same report.
         const QStringList document =
             split("Plan Zadanie Osoby Termin a1 b1 c1 a2 Zadanie Osoby Termin b2 c2 koniec");
-        const testing::WordComparison same = testing::compareWords(printed, document, {"10", "20", "30"});
+        const testing::WordComparison same =
+            testing::compareWords(printed, document, {"10", "20", "30"});
         QVERIFY2(same.same, qPrintable(same.differences));
         // Without the chart's words they count.
         const testing::WordComparison charts = testing::compareWords(printed, document);
