@@ -123,18 +123,11 @@ QString suggestedDocumentName(const QString& station, const QString& assessmentF
 
 DocumentCommandResult exportAssessmentDocument(const QString& in, const QString& out,
                                                OfficeFormat format, const SettingsStore& store) {
-    const QFileInfo source(in);
-    const QFileInfo target(out);
-    if (source.exists() && target.exists() &&
-        source.canonicalFilePath() == target.canonicalFilePath())
-        return {1, "Dokument nie może zastąpić pliku oceny."};
+    if (sameExistingFile(in, out)) return {1, "Dokument nie może zastąpić pliku oceny."};
 
     Assessment a;
-    a.questions.clear();
-    if (auto failure = openForCommandLine(toPath(in), a)) return {1, std::move(*failure)};
     Evaluation e;
-    e.afterDocumentLoaded(a);
-    recomputeEvaluation(a, e);
+    if (auto failure = openEvaluated(toPath(in), a, e)) return {1, std::move(*failure)};
 
     PrintOptions options;
     options.WczytajOpcjeZRejestru(store);

@@ -1,6 +1,7 @@
 #pragma once
 // Conversions between Qt's file names and the standard library's paths.
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <filesystem>
 
@@ -22,6 +23,14 @@ inline QString fromPath(const std::filesystem::path& p) {
 #else
     return QFile::decodeName(QByteArray::fromStdString(p.string()));
 #endif
+}
+
+// Whether both names lead to one existing file (an output that would replace its input).
+inline bool sameExistingFile(const QString& a, const QString& b) {
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    return first.exists() && second.exists() &&
+           first.canonicalFilePath() == second.canonicalFilePath();
 }
 
 } // namespace tarnik

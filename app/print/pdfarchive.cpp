@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/export/xmltext.h"
+
 namespace tarnik {
 
 namespace {
@@ -81,32 +83,6 @@ std::u32string trimmed(const std::u32string& s) {
     while (to > from && isBlank(s[to - 1]))
         --to;
     return s.substr(from, to - from);
-}
-
-std::string xmlEscaped(std::string_view s) {
-    std::string out;
-    for (const char c : s) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&apos;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }
 
 std::string hexUtf16(std::string_view utf8) {
@@ -265,23 +241,23 @@ std::string pdfaXmpPacket(const PdfDocumentInfo& info) {
     x += "  <rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n";
     x += "   <dc:format>application/pdf</dc:format>\n";
     if (!info.title.empty())
-        x += "   <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" + xmlEscaped(info.title) +
+        x += "   <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" + xmlText(info.title) +
              "</rdf:li></rdf:Alt></dc:title>\n";
     if (!info.author.empty())
-        x += "   <dc:creator><rdf:Seq><rdf:li>" + xmlEscaped(info.author) +
+        x += "   <dc:creator><rdf:Seq><rdf:li>" + xmlText(info.author) +
              "</rdf:li></rdf:Seq></dc:creator>\n";
     if (!info.subject.empty())
-        x += "   <dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">" +
-             xmlEscaped(info.subject) + "</rdf:li></rdf:Alt></dc:description>\n";
+        x += "   <dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">" + xmlText(info.subject) +
+             "</rdf:li></rdf:Alt></dc:description>\n";
     x += "  </rdf:Description>\n";
     x += "  <rdf:Description rdf:about=\"\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n";
     if (!info.creator.empty())
-        x += "   <xmp:CreatorTool>" + xmlEscaped(info.creator) + "</xmp:CreatorTool>\n";
+        x += "   <xmp:CreatorTool>" + xmlText(info.creator) + "</xmp:CreatorTool>\n";
     x += "   <xmp:CreateDate>" + xmpDate(info.created) + "</xmp:CreateDate>\n";
     x += "  </rdf:Description>\n";
     if (!info.producer.empty()) {
         x += "  <rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">\n";
-        x += "   <pdf:Producer>" + xmlEscaped(info.producer) + "</pdf:Producer>\n";
+        x += "   <pdf:Producer>" + xmlText(info.producer) + "</pdf:Producer>\n";
         x += "  </rdf:Description>\n";
     }
     x += "  <rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">\n";

@@ -14,18 +14,11 @@ namespace tarnik {
 PdfCommandResult exportAssessmentPdf(const QString& in, const QString& out, const PrintRange& range,
                                      const SettingsStore& store) {
     // The report goes next to the assessment, never over it.
-    const QFileInfo source(in);
-    const QFileInfo target(out);
-    if (source.exists() && target.exists() &&
-        source.canonicalFilePath() == target.canonicalFilePath())
-        return {1, "Plik PDF nie może zastąpić pliku oceny."};
+    if (sameExistingFile(in, out)) return {1, "Plik PDF nie może zastąpić pliku oceny."};
 
     Assessment a;
-    a.questions.clear();
-    if (auto failure = openForCommandLine(toPath(in), a)) return {1, std::move(*failure)};
     Evaluation e;
-    e.afterDocumentLoaded(a);
-    recomputeEvaluation(a, e);
+    if (auto failure = openEvaluated(toPath(in), a, e)) return {1, std::move(*failure)};
 
     PrintOptions options;
     options.WczytajOpcjeZRejestru(store);

@@ -1,5 +1,6 @@
 #include "core/evaluation/recompute.h"
 
+#include "core/model/convert.h"
 #include "core/rules/workers/workers.h"
 
 namespace tarnik {
@@ -16,6 +17,15 @@ void recomputeEvaluation(Assessment& a, Evaluation& e) {
     e.recountAccidents(a);
     e.LiczUzupeln(a);
     e.recountRiskLevel(a);
+}
+
+std::optional<std::string> openEvaluated(const std::filesystem::path& in, Assessment& a,
+                                         Evaluation& e) {
+    a.questions.clear();
+    if (auto failure = openForCommandLine(in, a)) return failure;
+    e.afterDocumentLoaded(a);
+    recomputeEvaluation(a, e);
+    return std::nullopt;
 }
 
 } // namespace tarnik

@@ -120,11 +120,8 @@ std::string summaryJson(const Evaluation& e, const Assessment& a) {
 
 SummaryResult summarizeTrkFile(const std::filesystem::path& in) {
     Assessment a;
-    a.questions.clear();
-    if (auto failure = openForCommandLine(in, a)) return {1, std::move(*failure), {}};
     Evaluation e;
-    e.afterDocumentLoaded(a);
-    recomputeEvaluation(a, e);
+    if (auto failure = openEvaluated(in, a, e)) return {1, std::move(*failure), {}};
     return {0, {}, summaryJson(e, a)};
 }
 

@@ -9,36 +9,6 @@ namespace tarnik::docx {
 
 namespace {
 
-// The length of the UTF-8 sequence at text[i] and its code point, or 0 when it is not one.
-std::size_t utf8Sequence(std::string_view text, std::size_t i, char32_t& code) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    char32_t minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1Fu;
-        minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0Fu;
-        minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07u;
-        minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0u) != 0x80u) return 0;
-        code = (code << 6) | (byte(i + k) & 0x3Fu);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return length;
-}
-
 std::string hexColour(const Colour& c) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%02X%02X%02X", c.r, c.g, c.b);
@@ -90,45 +60,6 @@ std::string fontElement(const std::string& face, const std::string& altName) {
 }
 
 } // namespace
-
-std::string xmlText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const char c = text[i];
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x80) {
-            ++i;
-            switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                if (u >= 0x20 || c == '\t' || c == '\n') out += c;
-            }
-            continue;
-        }
-        char32_t code = 0;
-        const std::size_t length = utf8Sequence(text, i, code);
-        if (length == 0) {
-            out += "\xEF\xBF\xBD";
-            ++i;
-            continue;
-        }
-        if (code != 0xFFFE && code != 0xFFFF) out.append(text.substr(i, length));
-        i += length;
-    }
-    return out;
-}
 
 long twips(double mm) {
     return std::lround(mm * 1440.0 / 25.4);

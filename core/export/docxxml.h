@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/export/flowdocument.h"
+#include "core/export/xmltext.h"
 
 namespace tarnik::docx {
 
@@ -15,11 +16,6 @@ inline constexpr const char* kNsR =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 inline constexpr const char* kRelationshipType =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
-
-// The text for an element's content or an attribute's value: & < > " escaped, the characters
-// XML 1.0 does not allow (control characters other than tab and line feed, U+FFFE, U+FFFF)
-// dropped, and bytes that are not UTF-8 replaced by U+FFFD.
-std::string xmlText(std::string_view text);
 
 // Millimetres in twentieths of a point, rounded.
 long twips(double mm);

@@ -127,7 +127,7 @@ private:
             properties = "<style:paragraph-properties" + extra + "/>";
         if (properties.empty() && master.empty()) return named;
         return styles_.add("P", "paragraph",
-                           " style:parent-style-name=\"" + escape(named) + "\"" + master,
+                           " style:parent-style-name=\"" + xmlText(named) + "\"" + master,
                            properties);
     }
 
@@ -135,7 +135,7 @@ private:
         const bool heading = !inCell && (p.outlineLevel == 1 || p.outlineLevel == 2);
         const std::string style = paragraphStyle(p, heading, inCell);
         const std::string element = heading ? "text:h" : "text:p";
-        body_ += "<" + element + " text:style-name=\"" + escape(style) + "\"";
+        body_ += "<" + element + " text:style-name=\"" + xmlText(style) + "\"";
         if (heading) body_ += " text:outline-level=\"" + std::to_string(p.outlineLevel) + "\"";
         if (isBlank(p.text)) {
             body_ += "/>";
@@ -276,7 +276,7 @@ std::string metaXml(const FlowProperties& props) {
         if (value.empty()) return;
         out += "<";
         out += name;
-        out += ">" + escape(value) + "</";
+        out += ">" + xmlText(value) + "</";
         out += name;
         out += ">";
     };
@@ -332,7 +332,7 @@ std::string textRuns(std::string_view text) {
     std::size_t plain = 0; // start of the characters not yet written
     bool lineStart = true;
     auto flush = [&](std::size_t end) {
-        if (end > plain) out += escape(text.substr(plain, end - plain));
+        if (end > plain) out += xmlText(text.substr(plain, end - plain));
     };
     std::size_t i = 0;
     while (i < text.size()) {
@@ -363,7 +363,7 @@ std::string textRuns(std::string_view text) {
             plain = ++i;
             lineStart = true;
         } else {
-            // Characters that escape() leaves out do not count as the line's text.
+            // Characters that xmlText() leaves out do not count as the line's text.
             if (static_cast<unsigned char>(c) >= 0x20) lineStart = false;
             ++i;
         }

@@ -61,8 +61,8 @@ std::string familyName(const std::string& face) {
 std::string fontFace(const std::string& face, const std::string& fallback) {
     std::string family = familyName(face);
     if (!fallback.empty() && fallback != face) family += ", " + familyName(fallback);
-    return "<style:font-face style:name=\"" + escape(face) + "\" svg:font-family=\"" +
-           escape(family) + "\" style:font-family-generic=\"swiss\"" +
+    return "<style:font-face style:name=\"" + xmlText(face) + "\" svg:font-family=\"" +
+           xmlText(family) + "\" style:font-family-generic=\"swiss\"" +
            " style:font-pitch=\"variable\"/>";
 }
 
@@ -106,8 +106,8 @@ std::string pageLayout(const FlowDocument& doc, const std::string& name, bool he
 
 std::string namedStyle(const std::string& name, const std::string& displayName,
                        const FlowStyle& look, std::string_view extraAttributes = {}) {
-    std::string out = "<style:style style:name=\"" + escape(name) + "\"";
-    if (displayName != name) out += " style:display-name=\"" + escape(displayName) + "\"";
+    std::string out = "<style:style style:name=\"" + xmlText(name) + "\"";
+    if (displayName != name) out += " style:display-name=\"" + xmlText(displayName) + "\"";
     out += " style:family=\"paragraph\" style:parent-style-name=\"Standard\"";
     out += extraAttributes;
     out += " style:class=\"text\">";
@@ -118,39 +118,6 @@ std::string namedStyle(const std::string& name, const std::string& displayName,
 }
 
 } // namespace
-
-std::string escape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') break;
-            // U+FFFE and U+FFFF (EF BF BE, EF BF BF) are not XML characters either.
-            if (static_cast<unsigned char>(c) == 0xEF && i + 2 < text.size() &&
-                static_cast<unsigned char>(text[i + 1]) == 0xBF &&
-                (static_cast<unsigned char>(text[i + 2]) & 0xFE) == 0xBE) {
-                i += 2;
-                break;
-            }
-            out += c;
-        }
-    }
-    return out;
-}
 
 std::string mm(double value) {
     return number(value) + "mm";
@@ -208,7 +175,7 @@ std::string paragraphProperties(const FlowStyle& style, double marginTopPt, doub
 }
 
 std::string textProperties(const FontSpec& font) {
-    return "<style:text-properties style:font-name=\"" + escape(font.face) + "\" fo:font-size=\"" +
+    return "<style:text-properties style:font-name=\"" + xmlText(font.face) + "\" fo:font-size=\"" +
            pt(font.points) + "\" fo:font-weight=\"" + (font.bold ? "bold" : "normal") +
            "\" fo:color=\"" + hexColour(font.colour) + "\"/>";
 }
@@ -239,7 +206,7 @@ std::string stylesXml(const FlowDocument& doc) {
     out += "<style:default-style style:family=\"paragraph\">"
            "<style:paragraph-properties style:tab-stop-distance=\"12.5mm\"/>"
            "<style:text-properties style:font-name=\"" +
-           escape(doc.fontFace.empty() ? base.font.face : doc.fontFace) + "\" fo:font-size=\"" +
+           xmlText(doc.fontFace.empty() ? base.font.face : doc.fontFace) + "\" fo:font-size=\"" +
            pt(base.font.points) +
            "\" fo:language=\"pl\" fo:country=\"PL\" fo:hyphenate=\"false\"/>"
            "</style:default-style>";
@@ -263,7 +230,7 @@ std::string stylesXml(const FlowDocument& doc) {
     out += "<office:automatic-styles>";
     out += "<style:style style:name=\"MP1\" style:family=\"paragraph\"";
     if (doc.findStyle(doc.headerStyle))
-        out += " style:parent-style-name=\"" + escape(styleName(doc.headerStyle)) + "\"";
+        out += " style:parent-style-name=\"" + xmlText(styleName(doc.headerStyle)) + "\"";
     out += "><style:paragraph-properties fo:border-top=\"none\" fo:border-left=\"none\" "
            "fo:border-right=\"none\" fo:border-bottom=\"";
     out += kThinRule;

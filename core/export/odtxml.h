@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/export/flowdocument.h"
+#include "core/export/xmltext.h"
 
 namespace tarnik::odt {
 
@@ -30,10 +31,6 @@ inline constexpr std::string_view kFirstPageMaster = "Pierwsza";
 
 // A rule: under the header line, under a paragraph, round a table cell.
 inline constexpr std::string_view kThinRule = "0.5pt solid #000000";
-
-// Text for XML content or an attribute value: & < > " escaped, and the characters XML 1.0 does
-// not allow (control characters other than tab and newline, U+FFFE, U+FFFF) left out.
-std::string escape(std::string_view text);
 
 // Text as the content of a paragraph: escaped, "\n" as <text:line-break/>, tabs as <text:tab/>,
 // and every blank that XML would collapse (runs of several, at the start or end of a line) as

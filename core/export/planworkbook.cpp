@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/export/worksheet.h"
+#include "core/export/xmltext.h"
 #include "core/rules/plan/plan.h"
 #include "core/rules/workers/training.h"
 #include "core/rules/workers/workereditor.h"
@@ -170,7 +171,7 @@ std::string workbookXml(const Worksheet& plan, const Worksheet& workers) {
     std::string names;
     const auto sheetNames = [&names](int index, const char* sheet, const Worksheet& w) {
         const std::string local = " localSheetId=\"" + std::to_string(index) + "\"";
-        const std::string quoted = "'" + escapeXml(sheet) + "'!";
+        const std::string quoted = "'" + xmlText(sheet) + "'!";
         const std::string heading = "$" + std::to_string(w.headingRow());
         names += "<definedName name=\"_xlnm._FilterDatabase\"" + local + " hidden=\"1\">" + quoted +
                  w.tableRange() + "</definedName>";
@@ -184,10 +185,9 @@ std::string workbookXml(const Worksheet& plan, const Worksheet& workers) {
            "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
            "<workbookPr/><bookViews><workbookView activeTab=\"0\"/></bookViews><sheets>"
            "<sheet name=\"" +
-           escapeXml(kPlanSheetName) + "\" sheetId=\"1\" r:id=\"rId1\"/><sheet name=\"" +
-           escapeXml(kWorkersSheetName) +
-           "\" sheetId=\"2\" r:id=\"rId2\"/></sheets><definedNames>" + names +
-           "</definedNames></workbook>";
+           xmlText(kPlanSheetName) + "\" sheetId=\"1\" r:id=\"rId1\"/><sheet name=\"" +
+           xmlText(kWorkersSheetName) + "\" sheetId=\"2\" r:id=\"rId2\"/></sheets><definedNames>" +
+           names + "</definedNames></workbook>";
 }
 
 std::string coreProperties(const Assessment& a, DayNumber created) {
@@ -201,7 +201,7 @@ std::string coreProperties(const Assessment& a, DayNumber created) {
            "xmlns:dcterms=\"http://purl.org/dc/terms/\" "
            "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">"
            "<dc:title>" +
-           escapeXml(title) +
+           xmlText(title) +
            "</dc:title><dc:subject>Ocena ryzyka zawodowego</dc:subject>"
            "<dc:language>pl-PL</dc:language>"
            "<dcterms:created xsi:type=\"dcterms:W3CDTF\">" +
@@ -219,7 +219,7 @@ std::string appProperties() {
            "baseType=\"variant\"><vt:variant><vt:lpstr>Arkusze</vt:lpstr></vt:variant>"
            "<vt:variant><vt:i4>2</vt:i4></vt:variant></vt:vector></HeadingPairs>"
            "<TitlesOfParts><vt:vector size=\"2\" baseType=\"lpstr\"><vt:lpstr>" +
-           escapeXml(kPlanSheetName) + "</vt:lpstr><vt:lpstr>" + escapeXml(kWorkersSheetName) +
+           xmlText(kPlanSheetName) + "</vt:lpstr><vt:lpstr>" + xmlText(kWorkersSheetName) +
            "</vt:lpstr></vt:vector></TitlesOfParts></Properties>";
 }
 

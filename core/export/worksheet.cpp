@@ -1,5 +1,7 @@
 #include "core/export/worksheet.h"
 
+#include "core/export/xmltext.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -17,12 +19,6 @@ constexpr DayNumber kFirstSerialDay = 61;
 constexpr double kLineHeight = 15.0;
 // The height of a line of the title's larger font.
 constexpr double kTitleHeight = 18.75;
-
-bool allowedInXml(char32_t c) {
-    if (c == 0x9 || c == 0xA || c == 0xD) return true;
-    if (c < 0x20) return false;
-    return c != 0xFFFE && c != 0xFFFF;
-}
 
 // Line breaks within a cell are line feeds (CR LF and a lone CR as the editors type them).
 std::string withLineFeeds(std::string_view text) {
@@ -91,7 +87,7 @@ std::string cellXml(const Cell& c, int column, int row) {
     switch (c.kind) {
     case Cell::Kind::Text:
         if (c.text.empty()) return out + "/>";
-        return out + " t=\"inlineStr\"><is><t xml:space=\"preserve\">" + escapeXml(c.text) +
+        return out + " t=\"inlineStr\"><is><t xml:space=\"preserve\">" + xmlText(c.text) +
                "</t></is></c>";
     case Cell::Kind::Empty:
         return out + "/>";
@@ -102,38 +98,6 @@ std::string cellXml(const Cell& c, int column, int row) {
 }
 
 } // namespace
-
-std::string escapeXml(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t start = pos;
-        const char32_t c = decodeUtf8(text, pos);
-        if (c == kBadUtf8) {
-            appendUtf8(out, 0xFFFD);
-            continue;
-        }
-        if (!allowedInXml(c)) continue;
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out.append(text.substr(start, pos - start));
-        }
-    }
-    return out;
-}
 
 std::optional<double> dateSerial(DayNumber day) {
     const DayNumber whole = wholeDay(day);

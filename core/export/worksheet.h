@@ -11,11 +11,6 @@
 
 namespace tarnik::workbook {
 
-// Text for an XML element or attribute: & < > " escaped, and the characters XML 1.0 does not
-// allow (control characters other than tab, line feed and carriage return; U+FFFE and U+FFFF)
-// left out. A byte that starts no well-formed UTF-8 sequence becomes U+FFFD.
-std::string escapeXml(std::string_view text);
-
 // The serial a spreadsheet gives a day in its 1900 date system: the days since 30 December
 // 1899, which is the program's own day number (whole day). That system counts a 29 February
 // 1900 that never was, so its serials agree with the calendar only from 1 March 1900 (61) on:

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "core/export/worksheet.h"
+#include "core/export/xmltext.h"
 #include "core/rules/workers/workers.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/test_support.h"
@@ -139,20 +140,20 @@ TEST(WorkbookDates, SerialsCountDaysFrom30December1899FromMarch1900On) {
 }
 
 TEST(WorkbookXml, EscapesMarkupAndLeavesOutWhatXmlForbids) {
-    EXPECT_EQ(escapeXml("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c'");
-    EXPECT_EQ(escapeXml("&amp;"), "&amp;amp;");
-    EXPECT_EQ(escapeXml("Zażółć gęślą jaźń"), "Zażółć gęślą jaźń");
-    EXPECT_EQ(escapeXml("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80"); // beyond the BMP
+    EXPECT_EQ(xmlText("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c'");
+    EXPECT_EQ(xmlText("&amp;"), "&amp;amp;");
+    EXPECT_EQ(xmlText("Zażółć gęślą jaźń"), "Zażółć gęślą jaźń");
+    EXPECT_EQ(xmlText("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80"); // beyond the BMP
     // Tab and line breaks are allowed; other control characters and U+FFFE, U+FFFF are not.
-    EXPECT_EQ(escapeXml("a\tb\nc\rd"), "a\tb\nc\rd");
-    EXPECT_EQ(escapeXml(std::string("x\0y\x01z\x1F", 6) + "\x7F"), "xyz\x7F");
-    EXPECT_EQ(escapeXml("a\xEF\xBF\xBE"
-                        "b\xEF\xBF\xBF"
-                        "c\xEF\xBF\xBD"),
+    EXPECT_EQ(xmlText("a\tb\nc\rd"), "a\tb\ncd");
+    EXPECT_EQ(xmlText(std::string("x\0y\x01z\x1F", 6) + "\x7F"), "xyz\x7F");
+    EXPECT_EQ(xmlText("a\xEF\xBF\xBE"
+                      "b\xEF\xBF\xBF"
+                      "c\xEF\xBF\xBD"),
               "abc\xEF\xBF\xBD");
     // A broken byte sequence becomes the replacement character, not a broken document.
-    EXPECT_EQ(escapeXml("a\xFF"
-                        "b\xC5"),
+    EXPECT_EQ(xmlText("a\xFF"
+                      "b\xC5"),
               "a\xEF\xBF\xBD"
               "b\xEF\xBF\xBD");
 
