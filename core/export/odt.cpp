@@ -211,7 +211,7 @@ private:
             width += w;
 
         std::string properties = "<style:table-properties style:width=\"" + mm(width) +
-                                 "\" table:align=\"left\"" +
+                                 "\" table:align=\"left\" table:border-model=\"collapsing\"" +
                                  flowProperties(t.keepWithNext, t.pageBreakBefore);
         if (t.keepTogether) properties += " style:may-break-between-rows=\"false\"";
         properties += "/>";

@@ -340,6 +340,8 @@ TEST(Odt, TablesRepeatExactlyTheirHeadingRowsSpanColumnsAndNeverSplitRows) {
                        "fo:border=\"0.5pt solid #000000\" style:vertical-align=\"top\""),
               std::string::npos);
     EXPECT_NE(xml.find("fo:border=\"none\" style:vertical-align=\"bottom\""), std::string::npos);
+    // Neighbouring cells share one line between them, as on the printed page.
+    EXPECT_NE(xml.find("table:border-model=\"collapsing\""), std::string::npos);
 
     // Without keepTogether the table may break between rows; keepWithNext and a page break go
     // on the table.
@@ -349,8 +351,8 @@ TEST(Odt, TablesRepeatExactlyTheirHeadingRowsSpanColumnsAndNeverSplitRows) {
     doc.blocks = {para("przed"), t};
     const std::string loose = content(doc);
     EXPECT_EQ(loose.find("may-break-between-rows"), std::string::npos);
-    EXPECT_NE(loose.find("table:align=\"left\" fo:keep-with-next=\"always\" "
-                         "fo:break-before=\"page\""),
+    EXPECT_NE(loose.find("table:align=\"left\" table:border-model=\"collapsing\" "
+                         "fo:keep-with-next=\"always\" fo:break-before=\"page\""),
               std::string::npos);
 }
 
