@@ -3,10 +3,11 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 ASAN_APP_BUILD ?= build-asan-app
+WIN_BUILD  ?= build-windows
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps test-deps build run test test-plain test-asan test-asan-app bench format format-check clean
+.PHONY: all deps test-deps build run test test-plain test-asan test-asan-app test-windows bench format format-check clean
 
 all: build
 
@@ -31,7 +32,7 @@ run: deps $(BUILD)/CMakeCache.txt
 # configured without Qt (which proves that it needs none), and the program with its tests.
 # Leaks are reported everywhere: Qt's own libraries are not instrumented, and none of them has
 # needed a suppression so far.
-test: test-plain test-asan test-asan-app
+test: test-plain test-asan test-asan-app test-windows
 
 test-plain: test-deps build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
@@ -56,6 +57,18 @@ test-asan-app: test-deps $(ASAN_APP_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_APP_BUILD) -j$(JOBS) --target app_tests
 	cd $(ASAN_APP_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 		ctest --output-on-failure -j$(JOBS) -R '^app_'
+
+# The core and its GoogleTest suite cross-compiled for 64-bit Windows with MinGW-w64 (GoogleTest
+# from Debian's sources, built with the same compiler) and run under Wine, in a Wine prefix of
+# the build's own.
+$(WIN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DTARNIK_BUILD_APP=OFF -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON \
+		-DTARNIK_BUILD_BENCH=OFF -DTARNIK_WERROR=ON
+
+test-windows: test-deps $(WIN_BUILD)/CMakeCache.txt
+	cmake --build $(WIN_BUILD) -j$(JOBS) --target core_tests
+	cd $(WIN_BUILD) && WINEPREFIX="$$PWD/wine" WINEDEBUG=-all ctest --output-on-failure
 
 bench: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS) --target tarnik_bench

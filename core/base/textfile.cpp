@@ -14,6 +14,12 @@
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
 #endif
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#endif
 
 namespace tarnik {
 
@@ -35,7 +41,7 @@ int lastError() {
     throw FileError(fileErrorMessage(action, displayPath(path), err), displayPath(path));
 }
 
-int errnoOf(const std::error_code& ec) {
+[[maybe_unused]] int errnoOf(const std::error_code& ec) {
     const std::error_condition condition = ec.default_error_condition();
     if (condition.category() == std::generic_category()) return condition.value();
     return ec.value();
@@ -43,7 +49,15 @@ int errnoOf(const std::error_code& ec) {
 
 std::FILE* openFile(const fs::path& path, bool forWriting) {
 #if defined(_WIN32)
-    return _wfopen(path.c_str(), forWriting ? L"wbx" : L"rb");
+    if (!forWriting) return _wfopen(path.c_str(), L"rb");
+    // The C runtime's fopen has no "x" (create only if new) on every Windows: the file is
+    // created exclusively first, then given a stream.
+    const int fd =
+        _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* file = _fdopen(fd, "wb");
+    if (!file) _close(fd);
+    return file;
 #else
     return std::fopen(path.c_str(), forWriting ? "wbx" : "rb");
 #endif
@@ -56,6 +70,44 @@ struct FileCloser {
         if (file) std::fclose(file);
     }
 };
+
+#if defined(_WIN32)
+// The C library's error number for the error of the last Windows call.
+int errnoOfWindowsError(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+        return EACCES;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return EBUSY;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    default:
+        return EIO;
+    }
+}
+
+// Puts the finished file in place of the target. Another program that holds the target open
+// (a viewer, a virus scanner looking at it) may let go a moment later, so a refusal is tried
+// again a few times before it is reported.
+int replaceFile(const fs::path& temp, const fs::path& target) {
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (MoveFileExW(temp.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return 0;
+        error = GetLastError();
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) break;
+        Sleep(50);
+    }
+    return errnoOfWindowsError(error);
+}
+#endif
 
 std::string uniqueSuffix() {
     static std::atomic<unsigned> counter{0};
@@ -246,14 +298,20 @@ void writeFileAtomically(const fs::path& path, const std::function<void(ByteSink
         discard(true);
         throwFileError("zapisać", path, err);
     }
-#if defined(__unix__) || defined(__APPLE__)
+    // On the disk before it replaces the old file.
     errno = 0;
-    if (::fsync(::fileno(file)) != 0) {
+#if defined(__unix__) || defined(__APPLE__)
+    const bool onDisk = ::fsync(::fileno(file)) == 0;
+#elif defined(_WIN32)
+    const bool onDisk = _commit(_fileno(file)) == 0;
+#else
+    const bool onDisk = true;
+#endif
+    if (!onDisk) {
         const int err = lastError();
         discard(true);
         throwFileError("zapisać", path, err);
     }
-#endif
     errno = 0;
     if (std::fclose(file) != 0) {
         const int err = lastError();
@@ -266,11 +324,18 @@ void writeFileAtomically(const fs::path& path, const std::function<void(ByteSink
     if (!ec && fs::is_regular_file(oldStatus))
         fs::permissions(temp, oldStatus.permissions(), fs::perm_options::replace, ec);
 
+#if defined(_WIN32)
+    if (const int err = replaceFile(temp, target)) {
+        discard(false);
+        throwFileError("zapisać", path, err);
+    }
+#else
     fs::rename(temp, target, ec);
     if (ec) {
         discard(false);
         throwFileError("zapisać", path, errnoOf(ec));
     }
+#endif
 }
 
 void writeFileAtomically(const fs::path& path, std::string_view bytes) {

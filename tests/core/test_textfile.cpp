@@ -243,3 +243,59 @@ TEST_F(TextFileTest, AtomicWriteOverAFolderFails) {
     EXPECT_TRUE(fs::is_directory(file("folder")));
     EXPECT_EQ(entries(), (std::vector<std::string>{"folder"}));
 }
+
+TEST_F(TextFileTest, AtomicWriteOverAFileHeldOpenByAnotherReader) {
+    put(file("a.trk"), "stara treść");
+    {
+        std::ifstream reader(file("a.trk"), std::ios::binary);
+        ASSERT_TRUE(reader.is_open());
+#if defined(_WIN32)
+        // Windows does not replace a file another handle holds without sharing its deletion:
+        // the save fails, says which file, and leaves the old one whole and no temporary file.
+        try {
+            writeFileAtomically(file("a.trk"), std::string_view("nowa treść"));
+            FAIL() << "no exception";
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find("a.trk"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(get(file("a.trk")), "stara treść");
+#else
+        // The new file takes the name; the reader goes on reading the old one to its end.
+        writeFileAtomically(file("a.trk"), std::string_view("nowa treść"));
+        EXPECT_EQ(get(file("a.trk")), "nowa treść");
+        const std::string held{std::istreambuf_iterator<char>(reader), {}};
+        EXPECT_EQ(held, "stara treść");
+#endif
+        EXPECT_EQ(entries(), (std::vector<std::string>{"a.trk"}));
+    }
+    // Once the reader has let go, the file is replaced.
+    writeFileAtomically(file("a.trk"), std::string_view("po zamknięciu"));
+    EXPECT_EQ(get(file("a.trk")), "po zamknięciu");
+}
+
+TEST_F(TextFileTest, NamesWithPolishLettersAreWrittenAndReadBack) {
+    const fs::path folder = file("") / fs::path(u8"Zakład Łódź");
+    fs::create_directory(folder);
+    const fs::path target = folder / fs::path(u8"ocena żółć ĘŚ.trk");
+    writeFileAtomically(target, std::string_view("treść"));
+    EXPECT_EQ(readFileBytes(target), "treść");
+    writeFileAtomically(target, std::string_view("nowa"));
+    EXPECT_EQ(readFileBytes(target), "nowa");
+    std::vector<std::u8string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().u8string());
+    EXPECT_EQ(names, (std::vector<std::u8string>{u8"ocena żółć ĘŚ.trk"}));
+
+    // Windows-1250 lines under such a name, and the name in the message of a failure.
+    const fs::path lines = folder / fs::path(u8"podpowiedzi ą.txt");
+    writeTextLines(lines, {"Zażółć gęślą jaźń", "ŁÓDŹ"});
+    EXPECT_EQ(readFileBytes(lines), "Za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9 ja\x9f\xf1\r\n\xa3\xd3"
+                                    "D\x8f\r\n");
+    EXPECT_EQ(readTextLines(lines, LineBreaks::CrOrLf), (Lines{"Zażółć gęślą jaźń", "ŁÓDŹ"}));
+    try {
+        readFileBytes(folder / fs::path(u8"brak ń.trk"));
+        FAIL() << "no exception";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("brak ń.trk"), std::string::npos) << e.what();
+    }
+}
