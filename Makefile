@@ -4,10 +4,14 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 ASAN_APP_BUILD ?= build-asan-app
 WIN_BUILD  ?= build-windows
+WIN_APP_BUILD ?= build-windows-app
+# Qt and libzip for Windows, built once by scripts/build-windows-deps (outside the repository).
+TARNIK_WINDOWS_CACHE ?= $(HOME)/.cache/tarnik-windows
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps test-deps build run test test-plain test-asan test-asan-app test-windows bench format format-check clean
+.PHONY: all deps test-deps build run test test-plain test-asan test-asan-app test-windows \
+	windows-deps windows-build windows test-windows-app bench format format-check clean
 
 all: build
 
@@ -72,6 +76,45 @@ test-windows: test-deps $(WIN_BUILD)/CMakeCache.txt
 	cmake --build $(WIN_BUILD) -j$(JOBS) --target core_tests
 	cd $(WIN_BUILD) && WINEPREFIX="$$PWD/wine" WINEDEBUG=-all ctest --output-on-failure
 
+# The program for Windows and its installer (not part of `make test`: the first build of Qt
+# for Windows takes about 40 minutes). `make windows` builds Qt and libzip for MinGW-w64 once
+# into $(TARNIK_WINDOWS_CACHE), cross-builds the program against them, installs it into
+# $(WIN_APP_BUILD)/install, packs that folder into tarnik-setup-VERSION.exe with NSIS and checks
+# the installer under Wine (scripts/check-windows-installer). `make test-windows-app` runs the
+# program's own tests under Wine with the offscreen platform.
+VERSION := $(shell sed -n 's/^project.Tarnik VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+WIN_QT = $(TARNIK_WINDOWS_CACHE)/qt-6.4.2-mingw
+WIN_LIBZIP = $(TARNIK_WINDOWS_CACHE)/libzip-1.7.3-mingw
+WIN_ENV = PKG_CONFIG_LIBDIR=$(WIN_LIBZIP)/lib/pkgconfig PKG_CONFIG_PATH= \
+	WINEPREFIX="$(CURDIR)/$(WIN_APP_BUILD)/wine" WINEDEBUG=-all
+
+windows-deps:
+	@./scripts/install-deps --windows
+	TARNIK_WINDOWS_CACHE="$(TARNIK_WINDOWS_CACHE)" JOBS=$(JOBS) ./scripts/build-windows-deps
+
+$(WIN_APP_BUILD)/CMakeCache.txt:
+	$(WIN_ENV) cmake -S . -B $(WIN_APP_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DTARNIK_WINDOWS_PREFIXES="$(WIN_QT);$(WIN_LIBZIP)" \
+		-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
+		-DCMAKE_EXE_LINKER_FLAGS="" -DTARNIK_BUILD_BENCH=OFF -DTARNIK_WERROR=ON
+
+windows-build: windows-deps $(WIN_APP_BUILD)/CMakeCache.txt
+	$(WIN_ENV) cmake --build $(WIN_APP_BUILD) -j$(JOBS) --target tarnik tarnik_data
+
+windows: build windows-build
+	rm -rf $(WIN_APP_BUILD)/install
+	cmake --install $(WIN_APP_BUILD) --prefix $(WIN_APP_BUILD)/install
+	./scripts/make-windows-installer $(WIN_APP_BUILD)/install $(VERSION) \
+		tarnik-setup-$(VERSION).exe $(WIN_APP_BUILD)/icons/tarnik.ico
+	cmake --build $(BUILD) -j$(JOBS) --target tarnik_fixture_files
+	./scripts/check-windows-installer tarnik-setup-$(VERSION).exe $(BUILD) $(WIN_APP_BUILD)/check
+
+test-windows-app: windows-build
+	$(WIN_ENV) cmake --build $(WIN_APP_BUILD) -j$(JOBS) --target app_tests
+	cd $(WIN_APP_BUILD) && $(WIN_ENV) WINEPATH='Z:\usr\bin' \
+		ctest --output-on-failure -j$(JOBS) -R '^app_'
+
 bench: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS) --target tarnik_bench
 	./$(BUILD)/bin/tarnik_bench
@@ -94,4 +137,4 @@ format-check: deps
 	$(FORMAT_SOURCES) | xargs -0 clang-format --dry-run -Werror
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(ASAN_APP_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(ASAN_APP_BUILD) $(WIN_BUILD) $(WIN_APP_BUILD)

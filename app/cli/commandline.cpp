@@ -168,7 +168,11 @@ void dropToolkitNotes(QtMsgType type, const QMessageLogContext&, const QString& 
 std::unique_ptr<QGuiApplication> guiWithoutWindow() {
     if (QCoreApplication::instance()) return nullptr;
     qInstallMessageHandler(dropToolkitNotes);
+#ifndef Q_OS_WIN
+    // Without a display. On Windows the native platform needs none, and the offscreen one would
+    // find no fonts there (it looks only in Qt's own font folder): every text would be boxes.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     static int argc = 1;
     static char name[] = "tarnik";
     static char* argv[] = {name, nullptr};

@@ -1,5 +1,6 @@
 #include "app/platform/appicon.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -118,6 +119,57 @@ std::vector<ThemeIcon> themeIcons() {
     return {
         {QStringLiteral("64x64/apps/tarnik.png"), drawProgramIcon(64)},
         {QStringLiteral("64x64/mimetypes/application-x-tarnik-ocena.png"), drawDocumentIcon(64)}};
+}
+
+QByteArray icoFile(const std::vector<QImage>& pictures) {
+    // ICONDIR, one ICONDIRENTRY per picture, then the PNG streams; little-endian throughout.
+    // Windows takes PNG-compressed entries since Vista; 256 is written as 0 in the entry.
+    QByteArray out;
+    auto put16 = [&out](quint16 v) {
+        out.append(char(v & 0xff));
+        out.append(char(v >> 8));
+    };
+    auto put32 = [&out](quint32 v) {
+        for (int shift = 0; shift < 32; shift += 8)
+            out.append(char((v >> shift) & 0xff));
+    };
+    std::vector<QByteArray> streams;
+    for (const QImage& picture : pictures) {
+        if (picture.isNull() || picture.width() != picture.height() || picture.width() > 256)
+            return {};
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!picture.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG")) return {};
+        streams.push_back(png);
+    }
+    if (streams.empty()) return {};
+    put16(0);
+    put16(1);
+    put16(quint16(streams.size()));
+    quint32 offset = quint32(6 + 16 * streams.size());
+    for (std::size_t i = 0; i < streams.size(); ++i) {
+        const int side = pictures[i].width();
+        out.append(char(side == 256 ? 0 : side));
+        out.append(char(side == 256 ? 0 : side));
+        out.append(char(0)); // no palette
+        out.append(char(0));
+        put16(1);  // colour planes
+        put16(32); // bits per pixel
+        put32(quint32(streams[i].size()));
+        put32(offset);
+        offset += quint32(streams[i].size());
+    }
+    for (const QByteArray& png : streams)
+        out.append(png);
+    return out;
+}
+
+std::vector<QImage> windowsIconSizes(QImage (*draw)(int)) {
+    std::vector<QImage> out;
+    for (int side : {16, 24, 32, 48, 64, 256})
+        out.push_back(draw(side));
+    return out;
 }
 
 } // namespace tarnik

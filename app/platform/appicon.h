@@ -24,4 +24,11 @@ struct ThemeIcon {
 // 64 pixels: written under $XDG_DATA_HOME at every start and installed under share/.
 std::vector<ThemeIcon> themeIcons();
 
+// A Windows icon file (.ico) holding the pictures as PNG images, largest last; every picture
+// square, 1 to 256 pixels. Empty when a picture does not fit or cannot be encoded.
+QByteArray icoFile(const std::vector<QImage>& pictures);
+
+// The sizes Windows shows a program's or a document's icon in (16 to 256 pixels).
+std::vector<QImage> windowsIconSizes(QImage (*draw)(int));
+
 } // namespace tarnik

@@ -48,6 +48,7 @@ QString desktopExecQuoted(const QString& path) {
 
 namespace {
 
+#ifndef Q_OS_WIN
 // Writes the file when its content differs; false when it cannot be written.
 bool writeIfDifferent(const QString& fileName, const QByteArray& content, bool& changed) {
     QFile existing(fileName);
@@ -70,7 +71,6 @@ QByteArray pngBytes(const QImage& image) {
     return bytes;
 }
 
-#ifndef Q_OS_WIN
 AssociationResult registerFreedesktop(const QString& executable, const QString& dataHome,
                                       bool refreshCaches) {
     AssociationResult r;
@@ -116,7 +116,8 @@ AssociationResult registerWindowsClasses(const QString& executable) {
     const QString exe = QDir::toNativeSeparators(executable);
     const QList<QPair<QString, QString>> values = {
         {QStringLiteral(".trk/Default"), kTrkProgId},
-        {kTrkProgId + QStringLiteral("/DefaultIcon/Default"), exe + QStringLiteral(",0")},
+        // The program carries its own icon first and that of assessment files second.
+        {kTrkProgId + QStringLiteral("/DefaultIcon/Default"), exe + QStringLiteral(",1")},
         {kTrkProgId + QStringLiteral("/shell/Default"), QStringLiteral("open")},
         {kTrkProgId + QStringLiteral("/shell/open/command/Default"),
          QLatin1Char('"') + exe + QStringLiteral("\" \"%1\"")},

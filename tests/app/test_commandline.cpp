@@ -19,9 +19,7 @@ using namespace tarnik::testing;
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-    QString program() const {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik");
-    }
+    QString program() const { return tarnikProgram(); }
 
 private slots:
     void parsesModes() {

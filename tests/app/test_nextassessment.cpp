@@ -67,9 +67,7 @@ class NextAssessmentTest : public QObject, public WindowTestBase {
     std::unique_ptr<QTemporaryDir> dir_;
 
     QString file(const QString& name) const { return dir_->filePath(name); }
-    QString program() const {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik");
-    }
+    QString program() const { return tarnikProgram(); }
 
     // Opens the file in the window, as "Otwórz..." does.
     void open(const QString& path) {

@@ -121,9 +121,7 @@ class OfficeExportTest : public QObject {
     QTemporaryDir dir;
     std::vector<Crafted> crafted;
 
-    QString program() const {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik");
-    }
+    QString program() const { return tarnikProgram(); }
     QString file(const QString& name) const { return dir.filePath(name); }
     QString configOf(const Crafted& c) const { return file(QStringLiteral("config-") + c.name); }
 

@@ -17,7 +17,11 @@
 #include "core/model/trkfile.h"
 #include "tests/app/support/pdftext.h"
 
+#include "tests/app/support/testsupport.h"
+
 using namespace tarnik;
+using tarnik::testing::findTool;
+using tarnik::testing::tarnikProgram;
 
 namespace {
 
@@ -66,9 +70,7 @@ class PdfTest : public QObject {
     QTemporaryDir dir;
     QString trk;
 
-    QString program() const {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik");
-    }
+    QString program() const { return tarnikProgram(); }
     QString file(const QString& name) const { return dir.filePath(name); }
 
     // Runs tarnik without a display, with the settings of `config`.
@@ -88,7 +90,7 @@ class PdfTest : public QObject {
     }
     QString text(const QString& pdf) const {
         QProcess p;
-        p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+        p.start(findTool(QStringLiteral("pdftotext")),
                 {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
         p.waitForFinished(60000);
         return QString::fromUtf8(p.readAllStandardOutput());
@@ -98,7 +100,7 @@ private slots:
     void initTestCase() {
         QVERIFY2(QFile::exists(program()),
                  "the tarnik program is not built beside the tests: build the target tarnik first");
-        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+        QVERIFY2(!findTool(QStringLiteral("pdftotext")).isEmpty(),
                  "pdftotext is not installed: the PDF checks need poppler-utils");
         // One man, one chemical factor over NDSP in every group: level 5000, "DUŻE".
         Assessment a(dayNumberFromCivil(2004, 1, 1));

@@ -66,7 +66,7 @@ void focus(QWidget* w, QEvent::Type type) {
 
 // The text of a PDF, pages separated by form feeds; empty when pdftotext is missing.
 QString pdfText(const QString& pdf) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString tool = findTool(QStringLiteral("pdftotext"));
     if (tool.isEmpty()) return {};
     QProcess p;
     p.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
@@ -91,9 +91,7 @@ class PrintTest : public QObject, WindowTestBase {
     PrintCommand& print() { return w->printCommand(); }
     PrintOptions& options() { return w->printOptions(); }
     QString file(const QString& name) const { return dir->filePath(name); }
-    bool hasPdfTools() const {
-        return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
-    }
+    bool hasPdfTools() const { return !findTool(QStringLiteral("pdftotext")).isEmpty(); }
 
 private slots:
     void init() {

@@ -20,6 +20,7 @@
 #include "core/base/errors.h"
 #include "core/register/registerexport.h"
 #include "tests/app/support/assessmentfiles.h"
+#include "tests/app/support/testsupport.h"
 
 using namespace tarnik;
 
@@ -72,9 +73,7 @@ class RegisterIndexTest : public QObject {
     QString folder_;   // the assessments
     QString database_; // the index
 
-    QString program() const {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik");
-    }
+    QString program() const { return testing::tarnikProgram(); }
     QString at(const QString& name) const { return QDir(folder_).filePath(name); }
 
     // Four assessments in the folder and a subfolder (extensions in any case), a damaged one, and

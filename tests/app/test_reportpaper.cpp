@@ -69,9 +69,7 @@ class ReportPaperTest : public QObject, WindowTestBase {
     MemorySettingsStore store;
 
     QString file(const QString& name) const { return dir->filePath(name); }
-    QString program() const {
-        return QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik");
-    }
+    QString program() const { return tarnikProgram(); }
     // tarnik --pdf through the real program, without a display, with settings of its own.
     bool writePdf(const QString& trk, const QString& pdf) const {
         QProcess p;

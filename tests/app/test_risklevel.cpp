@@ -87,8 +87,7 @@ class RiskLevelTest : public QObject, WindowTestBase {
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         p.setProcessEnvironment(env);
-        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik"),
-                {QStringLiteral("--summary"), file});
+        p.start(tarnikProgram(), {QStringLiteral("--summary"), file});
         if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
         return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
     }
@@ -108,7 +107,7 @@ private slots:
     void cleanup() { closeWindow(); }
 
     void roadThroughTheEvaluationPages() {
-        QVERIFY2(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik")),
+        QVERIFY2(QFile::exists(tarnikProgram()),
                  "the tarnik program is not built beside the tests: build the target tarnik first");
         const QJsonObject summary = summaryOf(fixtureFile());
         QVERIFY(!summary.isEmpty());

@@ -14,6 +14,9 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include "app/help/helptopics.h"
 #include "app/help/helpwindow.h"
@@ -21,6 +24,7 @@
 #include "app/pages/general/generaldatapage.h"
 #include "app/pages/general/personlistbox.h"
 #include "app/pages/workers/workerspage.h"
+#include "app/platform/appicon.h"
 #include "app/platform/qtsettingsstore.h"
 #include "app/platform/startupvalues.h"
 #include "app/print/pagerangedialog.h"
@@ -54,6 +58,25 @@ public:
     }
 };
 
+#ifdef Q_OS_WIN
+// A value of the current user's registry as text, read with the Windows API; "<none>" when the
+// key or the value is missing. A null name reads the key's default value.
+QString registryText(const wchar_t* key, const wchar_t* name) {
+    wchar_t buffer[1024];
+    DWORD size = sizeof buffer;
+    DWORD type = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, buffer,
+                     &size) != ERROR_SUCCESS)
+        return QStringLiteral("<none>");
+    if (type == REG_DWORD) return QString::number(*reinterpret_cast<const DWORD*>(buffer));
+    return QString::fromWCharArray(buffer);
+}
+
+void clearRegistryKey(const wchar_t* key) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, key);
+}
+#endif
+
 } // namespace
 
 class StartupTest : public QObject {
@@ -65,6 +88,26 @@ private slots:
         ScriptedPrompts prompts;
         MainWindowOptions o;
         o.executable = home.path() + QStringLiteral("/Program Files/tarnik");
+#ifdef Q_OS_WIN
+        // Read back from the registry itself, not through the settings class that wrote it.
+        clearRegistryKey(L"Software\\Classes\\.trk");
+        clearRegistryKey(L"Software\\Classes\\Tarnik.Ocena.2");
+        auto w = makeWindow(home, o);
+        const wchar_t* startup = L"SOFTWARE\\TRK2000\\Startup";
+        QCOMPARE(registryText(startup, L"Ostatnia aktualizacja"), QStringLiteral("20-05-2002"));
+        QCOMPARE(registryText(startup, L"Version"), QStringLiteral("20100"));
+        QVERIFY(!registryText(startup, L"Producent").isEmpty());
+        QCOMPARE(registryText(startup, L"DefaultPath"),
+                 QDir(w->programDir()).absolutePath() + QLatin1Char('/'));
+        const QString exe = QDir::toNativeSeparators(o.executable);
+        QCOMPARE(registryText(L"Software\\Classes\\.trk", nullptr), kTrkProgId);
+        QCOMPARE(registryText(L"Software\\Classes\\Tarnik.Ocena.2\\DefaultIcon", nullptr),
+                 exe + QStringLiteral(",1"));
+        QCOMPARE(registryText(L"Software\\Classes\\Tarnik.Ocena.2\\shell", nullptr),
+                 QStringLiteral("open"));
+        QCOMPARE(registryText(L"Software\\Classes\\Tarnik.Ocena.2\\shell\\open\\command", nullptr),
+                 QLatin1Char('"') + exe + QStringLiteral("\" \"%1\""));
+#else
         auto w = makeWindow(home, o);
 
         QSettings ini(home.configHome() + QStringLiteral("/TRK2000/Startup.ini"),
@@ -88,6 +131,7 @@ private slots:
         QVERIFY(desktop.contains(QStringLiteral("\nMimeType=application/x-tarnik-ocena;\n")));
         QVERIFY(QFile::exists(home.dataHome() +
                               QStringLiteral("/icons/hicolor/64x64/apps/tarnik.png")));
+#endif
         QVERIFY(prompts.shown.isEmpty());
 
         // At the next start the same files are there and nothing new is written.
@@ -105,9 +149,48 @@ private slots:
         auto w = makeWindow(home);
         QVERIFY(prompts.shown.isEmpty());
         QCOMPARE(w->windowTitle(), QStringLiteral("Tarnik - bez nazwy"));
+#ifndef Q_OS_WIN // the association lives in the registry there, which no file blocks
         const AssociationResult r = registerFileAssociation(QStringLiteral("/usr/bin/tarnik"));
         QCOMPARE(r.written, 0);
         QVERIFY(r.skipped > 0);
+#endif
+    }
+
+    void windowsIconFilesHoldEverySizeAsPng() {
+        const std::vector<QImage> sizes = windowsIconSizes(drawDocumentIcon);
+        const QByteArray ico = icoFile(sizes);
+        auto u16 = [&ico](int at) { return int(quint8(ico[at])) | int(quint8(ico[at + 1])) << 8; };
+        auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
+        QVERIFY(ico.size() > 6);
+        QCOMPARE(u16(0), 0); // reserved
+        QCOMPARE(u16(2), 1); // an icon, not a cursor
+        QCOMPARE(u16(4), 6);
+        int next = 6 + 16 * 6;
+        const int sides[] = {16, 24, 32, 48, 64, 256};
+        for (int i = 0; i < 6; ++i) {
+            const int entry = 6 + 16 * i;
+            // 256 pixels are written as 0 in the entry's one byte.
+            QCOMPARE(int(quint8(ico[entry])), sides[i] % 256);
+            QCOMPARE(int(quint8(ico[entry + 1])), sides[i] % 256);
+            QCOMPARE(u16(entry + 4), 1);
+            QCOMPARE(u16(entry + 6), 32);
+            const int size = u32(entry + 8);
+            QCOMPARE(u32(entry + 12), next);
+            const QImage png = QImage::fromData(ico.mid(next, size), "PNG");
+            QCOMPARE(png.size(), QSize(sides[i], sides[i]));
+            QCOMPARE(png.pixel(sides[i] / 2, sides[i] / 2),
+                     sizes[size_t(i)].pixel(sides[i] / 2, sides[i] / 2));
+            next += size;
+        }
+        QCOMPARE(next, int(ico.size()));
+
+        // What an icon file cannot hold is refused whole.
+        QVERIFY(!icoFile({drawProgramIcon(256)}).isEmpty());
+        QVERIFY(icoFile({drawProgramIcon(257)}).isEmpty());
+        QVERIFY(icoFile({drawProgramIcon(1)}).size() > 22);
+        QVERIFY(icoFile({QImage(32, 16, QImage::Format_ARGB32)}).isEmpty());
+        QVERIFY(icoFile({drawProgramIcon(32), QImage()}).isEmpty());
+        QVERIFY(icoFile({}).isEmpty());
     }
 
     void execKeyQuoting() {

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "tests/app/support/testsupport.h"
+
 namespace tarnik::testing {
 
 namespace {
@@ -22,7 +24,7 @@ QString profileUrl() {
 OfficeConversion convertWithLibreOffice(const QStringList& inputs, const QString& format,
                                         const QString& outDir, int timeoutMs) {
     OfficeConversion out;
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    const QString tool = findTool(QStringLiteral("soffice"));
     if (tool.isEmpty()) {
         out.error = QStringLiteral("LibreOffice (soffice) is not installed");
         return out;

@@ -4,11 +4,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "tests/app/support/testsupport.h"
+
 namespace tarnik::testing {
 
 PdfText pdfText(const QString& pdfFile, int timeoutMs) {
     PdfText out;
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString tool = findTool(QStringLiteral("pdftotext"));
     out.available = !tool.isEmpty();
     if (!out.available) {
         out.error = QStringLiteral("pdftotext is not installed");
@@ -43,7 +45,7 @@ PdfText pdfText(const QString& pdfFile, int timeoutMs) {
 
 ToolRun runTool(const QString& tool, const QStringList& args, int timeoutMs) {
     ToolRun out;
-    const QString path = QStandardPaths::findExecutable(tool);
+    const QString path = findTool(tool);
     out.available = !path.isEmpty();
     if (!out.available) {
         out.error = QStringLiteral("%1 is not installed").arg(tool);

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 
+#include "tests/app/support/testsupport.h"
+
 namespace tarnik::testing {
 
 QList<PdfWord> PdfWords::onPage(int page) const {
@@ -22,7 +24,7 @@ const PdfWord* PdfWords::find(const QString& text, int page) const {
 
 PdfWords pdfWords(const QString& pdfFile, int timeoutMs) {
     PdfWords out;
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString tool = findTool(QStringLiteral("pdftotext"));
     if (tool.isEmpty()) {
         out.error = QStringLiteral("pdftotext is not installed");
         return out;

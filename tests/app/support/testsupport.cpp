@@ -3,10 +3,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "core/base/cp1250.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace tarnik::testing {
 
@@ -83,15 +89,31 @@ int ScriptedPrompts::count(const QString& kind) const {
     return n;
 }
 
+#ifdef Q_OS_WIN
+namespace {
+void clearStoredSettings() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\TRK2000\\Startup");
+}
+} // namespace
+#endif
+
 TemporaryHome::TemporaryHome()
     : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")),
-      oldData_(qgetenv("XDG_DATA_HOME")) {
+      oldData_(qgetenv("XDG_DATA_HOME")), oldAppData_(qgetenv("APPDATA")) {
     qputenv("HOME", dir_.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", configHome().toLocal8Bit());
     qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
+#ifdef Q_OS_WIN
+    qputenv("APPDATA", QDir::toNativeSeparators(dataHome()).toLocal8Bit());
+    clearStoredSettings();
+#endif
 }
 
 TemporaryHome::~TemporaryHome() {
+#ifdef Q_OS_WIN
+    clearStoredSettings();
+    qputenv("APPDATA", oldAppData_);
+#endif
     qputenv("HOME", oldHome_);
     if (oldConfig_.isEmpty())
         qunsetenv("XDG_CONFIG_HOME");
@@ -185,6 +207,29 @@ void WindowTestBase::shot(const char* name, QWidget* window) {
     QWidget* shown = window ? window : w.get();
     QVERIFY(
         shown->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+}
+
+QString tarnikProgram() {
+#ifdef Q_OS_WIN
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik.exe");
+#else
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tarnik");
+#endif
+}
+
+QString findTool(const QString& name) {
+    const QString found = QStandardPaths::findExecutable(name);
+#ifdef Q_OS_WIN
+    if (found.isEmpty()) {
+        const QStringList folders =
+            qEnvironmentVariable("PATH").split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (const QString& folder : folders) {
+            const QFileInfo bare(QDir(folder).filePath(name));
+            if (bare.isFile()) return bare.absoluteFilePath();
+        }
+    }
+#endif
+    return found;
 }
 
 void withoutDisplay(QProcess& process) {

@@ -71,6 +71,8 @@ public:
 };
 
 // HOME, XDG_CONFIG_HOME and XDG_DATA_HOME inside a temporary folder for the life of the object.
+// On Windows APPDATA too, and the program's settings key in the registry is emptied when the
+// object is made and when it goes: the tests there run in a Wine prefix of the build's own.
 class TemporaryHome {
 public:
     TemporaryHome();
@@ -81,7 +83,7 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QByteArray oldHome_, oldConfig_, oldData_;
+    QByteArray oldHome_, oldConfig_, oldData_, oldAppData_;
 };
 
 // The shipped data folder (TARNIK_DATA_DIR, which the test runner sets).
@@ -120,6 +122,13 @@ void writeBytes(const QString& file, const QByteArray& bytes);
 
 // Makes the process run the program as a command line does without a display: no DISPLAY and no
 // platform chosen for it.
+// The program built beside the tests (tarnik, tarnik.exe on Windows).
+QString tarnikProgram();
+
+// The full name of a tool the tests run (pdftotext, soffice), empty when it is not installed.
+// Under Wine the Linux tools are found too: on the Windows PATH (WINEPATH), without a suffix.
+QString findTool(const QString& name);
+
 void withoutDisplay(QProcess& process);
 
 } // namespace tarnik::testing
