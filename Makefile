@@ -112,7 +112,7 @@ windows: build windows-build
 
 test-windows-app: windows-build
 	$(WIN_ENV) cmake --build $(WIN_APP_BUILD) -j$(JOBS) --target app_tests
-	cd $(WIN_APP_BUILD) && $(WIN_ENV) WINEPATH='Z:\usr\bin' \
+	cd $(WIN_APP_BUILD) && $(WIN_ENV) WINEPATH='Z:\usr\bin' LC_ALL=pl_PL.UTF-8 \
 		ctest --output-on-failure -j$(JOBS) -R '^app_'
 
 bench: deps $(BUILD)/CMakeCache.txt

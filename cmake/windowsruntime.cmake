@@ -65,6 +65,13 @@ while(TARNIK_WINDOWS_FILES)
         COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file}
             ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${folder})
 endwhile()
+# The tests' own Qt library, in the build only.
+if(TARNIK_BUILD_TESTS)
+    find_package(Qt6 REQUIRED COMPONENTS Test)
+    list(APPEND copy_commands
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::Test>
+            ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+endif()
 add_custom_target(tarnik_windows_runtime ALL ${copy_commands}
     COMMENT "Copying the DLLs and plug-ins beside the Windows programs")
 add_dependencies(tarnik_app tarnik_windows_runtime)

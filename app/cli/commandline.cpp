@@ -5,6 +5,11 @@
 #include <QGuiApplication>
 #include <functional>
 #include <memory>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
 
 #include "app/export/documentexport.h"
 #include "app/export/planexport.h"
@@ -23,6 +28,32 @@
 namespace tarnik {
 
 namespace {
+
+// Text for the user on standard output or error: on a Windows console in its own characters
+// (the console's code page is not the system's), otherwise in the system's 8-bit code page.
+void writeText(std::FILE* stream, const QString& text) {
+#ifdef Q_OS_WIN
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        std::fflush(stream);
+        const std::wstring wide = text.toStdWString();
+        DWORD written = 0;
+        WriteConsoleW(handle, wide.data(), DWORD(wide.size()), &written, nullptr);
+        return;
+    }
+#endif
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+void writeLine(std::FILE* stream, const QString& text) {
+    writeText(stream, text + QLatin1Char('\n'));
+}
+
+void writeLine(std::FILE* stream, const std::string& utf8) {
+    writeLine(stream, QString::fromStdString(utf8));
+}
 
 // "FROM-TO", two page numbers of 1 or more.
 bool parsePageRange(const QString& text, PrintRange& range) {
@@ -180,8 +211,7 @@ std::unique_ptr<QGuiApplication> guiWithoutWindow() {
 }
 
 int reportFailure(int exitCode, const std::string& message, std::FILE* err) {
-    if (exitCode != 0)
-        std::fprintf(err, "%s\n", QString::fromStdString(message).toLocal8Bit().constData());
+    if (exitCode != 0) writeLine(err, message);
     return exitCode;
 }
 
@@ -219,12 +249,12 @@ int runRegister(const CommandLine& cl, std::FILE* out, std::FILE* err) {
         const auto rows = index.scan(cl.registerFolder);
         json = registerJson(rows ? *rows : std::vector<RegisterRow>{}, today);
     } catch (const std::exception& e) {
-        std::fprintf(err, "%s\n", QString::fromUtf8(e.what()).toLocal8Bit().constData());
+        writeLine(err, std::string(e.what()));
         return 1;
     }
     // JSON is UTF-8 whatever the console's code page.
     if (std::fwrite(json.data(), 1, json.size(), out) != json.size() || std::fflush(out) != 0) {
-        std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
+        writeLine(err, QStringLiteral("Nie można zapisać wyniku na standardowe wyjście."));
         return 1;
     }
     return 0;
@@ -234,12 +264,12 @@ int runRegister(const CommandLine& cl, std::FILE* out, std::FILE* err) {
 int writeJson(int exitCode, const std::string& message, const std::string& json, std::FILE* out,
               std::FILE* err) {
     if (exitCode != 0) {
-        std::fprintf(err, "%s\n", QString::fromStdString(message).toLocal8Bit().constData());
+        writeLine(err, message);
         return exitCode;
     }
     // JSON is UTF-8 whatever the console's code page.
     if (std::fwrite(json.data(), 1, json.size(), out) != json.size() || std::fflush(out) != 0) {
-        std::fprintf(err, "%s\n", "Nie można zapisać wyniku na standardowe wyjście.");
+        writeLine(err, QStringLiteral("Nie można zapisać wyniku na standardowe wyjście."));
         return 1;
     }
     return 0;
@@ -347,17 +377,21 @@ QString helpText() {
 }
 
 int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
+#ifdef Q_OS_WIN
+    // The same bytes as elsewhere: JSON and lines end in "\n", not "\r\n".
+    _setmode(_fileno(out), _O_BINARY);
+    _setmode(_fileno(err), _O_BINARY);
+#endif
     switch (cl.mode) {
     case CommandLine::Mode::Help:
-        std::fputs(helpText().toLocal8Bit().constData(), out);
+        writeText(out, helpText());
         return 0;
     case CommandLine::Mode::Error:
-        std::fprintf(err, "%s\n", cl.error.toLocal8Bit().constData());
+        writeLine(err, cl.error);
         return 1;
     case CommandLine::Mode::Convert: {
         const ConvertResult r = convertTrkFile(toPath(cl.convertIn), toPath(cl.convertOut));
-        if (r.exitCode != 0)
-            std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
+        if (r.exitCode != 0) writeLine(err, r.message);
         return r.exitCode;
     }
     case CommandLine::Mode::Summary: {
@@ -383,8 +417,7 @@ int runWithoutWindow(const CommandLine& cl, std::FILE* out, std::FILE* err) {
         const ConvertResult r = writeNextAssessmentFile(toPath(cl.nextIn), toPath(cl.nextOut),
                                                         cl.today ? *cl.today : todayDayNumber(),
                                                         cl.nextDone.toStdString());
-        if (r.exitCode != 0)
-            std::fprintf(err, "%s\n", QString::fromStdString(r.message).toLocal8Bit().constData());
+        if (r.exitCode != 0) writeLine(err, r.message);
         return r.exitCode;
     }
     case CommandLine::Mode::Window:

@@ -88,13 +88,7 @@ class PdfTest : public QObject {
         if (err) *err = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
         return p.exitCode();
     }
-    QString text(const QString& pdf) const {
-        QProcess p;
-        p.start(findTool(QStringLiteral("pdftotext")),
-                {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-        p.waitForFinished(60000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
+    QString text(const QString& pdf) const { return testing::pdfText(pdf).text; }
 
 private slots:
     void initTestCase() {

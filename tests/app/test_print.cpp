@@ -36,6 +36,7 @@
 #include "core/evaluation/summary.h"
 #include "core/model/convert.h"
 #include "tests/app/support/assessmentfiles.h"
+#include "tests/app/support/pdftext.h"
 #include "tests/app/support/testsupport.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/testcanvas.h"
@@ -65,13 +66,8 @@ void focus(QWidget* w, QEvent::Type type) {
 }
 
 // The text of a PDF, pages separated by form feeds; empty when pdftotext is missing.
-QString pdfText(const QString& pdf) {
-    const QString tool = findTool(QStringLiteral("pdftotext"));
-    if (tool.isEmpty()) return {};
-    QProcess p;
-    p.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000)) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
+QString textOf(const QString& pdf) {
+    return testing::pdfText(pdf).text;
 }
 
 int pageCount(const QString& text) {
@@ -222,7 +218,7 @@ private slots:
         QCOMPARE(log.at(log.size() - 2), QStringLiteral("Dane przesłane do drukarki"));
 
         QVERIFY2(hasPdfTools(), "pdftotext is not installed: the PDF checks need poppler-utils");
-        const QString text = pdfText(file(QStringLiteral("wydruk.pdf")));
+        const QString text = textOf(file(QStringLiteral("wydruk.pdf")));
         QCOMPARE(pageCount(text), 2);
         QVERIFY(text.contains(QStringLiteral("Spawacz, strona 2")));
         QVERIFY(text.contains(QStringLiteral("Spawacz, strona 3")));
@@ -318,7 +314,7 @@ private slots:
         QVERIFY(print().progress().entries().contains(
             QStringLiteral("Przeglądanie kolejnych stron\r\n")));
         if (hasPdfTools()) {
-            const QString text = pdfText(pdf);
+            const QString text = textOf(pdf);
             QVERIFY(text.contains(QStringLiteral("Poziom ryzyka: ")));
             QVERIFY(text.contains(QStringLiteral("Spawacz / ślusarz, strona 2")));
         }

@@ -15,6 +15,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #ifdef Q_OS_WIN
+#include <cstring>
 #include <windows.h>
 #endif
 
@@ -43,7 +44,7 @@ using namespace tarnik::testing;
 
 namespace {
 
-QString readText(const QString& file) {
+[[maybe_unused]] QString readText(const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll());
@@ -68,7 +69,11 @@ QString registryText(const wchar_t* key, const wchar_t* name) {
     if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, buffer,
                      &size) != ERROR_SUCCESS)
         return QStringLiteral("<none>");
-    if (type == REG_DWORD) return QString::number(*reinterpret_cast<const DWORD*>(buffer));
+    if (type == REG_DWORD) {
+        DWORD number = 0;
+        std::memcpy(&number, buffer, sizeof number);
+        return QString::number(number);
+    }
     return QString::fromWCharArray(buffer);
 }
 
@@ -98,7 +103,8 @@ private slots:
         QCOMPARE(registryText(startup, L"Version"), QStringLiteral("20100"));
         QVERIFY(!registryText(startup, L"Producent").isEmpty());
         QCOMPARE(registryText(startup, L"DefaultPath"),
-                 QDir(w->programDir()).absolutePath() + QLatin1Char('/'));
+                 QDir::toNativeSeparators(QDir(w->programDir()).absolutePath()) +
+                     QLatin1Char('\\'));
         const QString exe = QDir::toNativeSeparators(o.executable);
         QCOMPARE(registryText(L"Software\\Classes\\.trk", nullptr), kTrkProgId);
         QCOMPARE(registryText(L"Software\\Classes\\Tarnik.Ocena.2\\DefaultIcon", nullptr),

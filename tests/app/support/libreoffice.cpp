@@ -2,11 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "tests/app/support/pdftext.h"
 #include "tests/app/support/testsupport.h"
 
 namespace tarnik::testing {
@@ -45,23 +44,15 @@ OfficeConversion convertWithLibreOffice(const QStringList& inputs, const QString
                      QStringLiteral("--outdir"),
                      outDir};
     args += inputs;
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(tool, args);
-    if (!p.waitForStarted(30000)) {
-        out.error = QStringLiteral("LibreOffice did not start: %1").arg(p.errorString());
+    const ToolRun r = runTool(QStringLiteral("soffice"), args, timeoutMs);
+    if (!r.finished) {
+        out.error = QStringLiteral("LibreOffice: %1").arg(r.error);
         return out;
     }
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished(5000);
-        out.error = QStringLiteral("LibreOffice did not finish within %1 ms").arg(timeoutMs);
-        return out;
-    }
-    const QString log = QString::fromLocal8Bit(p.readAll()).trimmed();
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+    const QString log = (r.out + QLatin1Char('\n') + r.err).trimmed();
+    if (r.exitCode != 0) {
         out.error =
-            QStringLiteral("LibreOffice failed (exit code %1): %2").arg(p.exitCode()).arg(log);
+            QStringLiteral("LibreOffice failed (exit code %1): %2").arg(r.exitCode).arg(log);
         return out;
     }
     for (const QString& target : expected) {

@@ -1,11 +1,9 @@
 #include "tests/app/support/pdfwords.h"
 
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QXmlStreamReader>
 
-#include "tests/app/support/testsupport.h"
+#include "tests/app/support/pdftext.h"
 
 namespace tarnik::testing {
 
@@ -24,32 +22,25 @@ const PdfWord* PdfWords::find(const QString& text, int page) const {
 
 PdfWords pdfWords(const QString& pdfFile, int timeoutMs) {
     PdfWords out;
-    const QString tool = findTool(QStringLiteral("pdftotext"));
-    if (tool.isEmpty()) {
-        out.error = QStringLiteral("pdftotext is not installed");
-        return out;
-    }
     if (!QFileInfo(pdfFile).isFile()) {
         out.error = QStringLiteral("no PDF file %1").arg(pdfFile);
         return out;
     }
-    QProcess p;
-    p.start(tool, {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                   pdfFile, QStringLiteral("-")});
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished(5000);
-        out.error = QStringLiteral("pdftotext -bbox did not finish: %1").arg(p.errorString());
+    const ToolRun r = runTool(QStringLiteral("pdftotext"),
+                              {QStringLiteral("-bbox"), QStringLiteral("-enc"),
+                               QStringLiteral("UTF-8"), pdfFile, QStringLiteral("-")},
+                              timeoutMs);
+    if (!r.finished) {
+        out.error = r.error;
         return out;
     }
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        out.error = QStringLiteral("pdftotext -bbox failed (exit code %1): %2")
-                        .arg(p.exitCode())
-                        .arg(QString::fromLocal8Bit(p.readAllStandardError()).trimmed());
+    if (r.exitCode != 0) {
+        out.error =
+            QStringLiteral("pdftotext -bbox failed (exit code %1): %2").arg(r.exitCode).arg(r.err);
         return out;
     }
     // An XHTML page: <page width= height=> elements holding <word xMin= yMin= xMax= yMax=>.
-    QXmlStreamReader xml(p.readAllStandardOutput());
+    QXmlStreamReader xml(r.out);
     const auto number = [&xml](const char* name) {
         return xml.attributes().value(QLatin1String(name)).toDouble();
     };
