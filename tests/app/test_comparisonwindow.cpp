@@ -340,6 +340,10 @@ private slots:
     // "Drukuj": the platform print dialog on the program's printer, then the comparison on it
     // (a PDF file here); a cancelled dialog prints nothing.
     void printingGoesThroughThePrintDialog() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows shows its own print dialog, outside the program's windows: no test answers "
+              "it there");
+#endif
         compareTwoFiles();
         const QString out = file(QStringLiteral("wydruk.pdf"));
         w->printCommand().printer().setOutputFileName(out);

@@ -131,6 +131,7 @@ class OfficeExportTest : public QObject {
         QProcessEnvironment env = p.processEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
         p.setProcessEnvironment(env);
+        const ProgramSettings settings(config);
         p.start(program(), args);
         if (!p.waitForFinished(180000)) return -1;
         if (err) *err = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();

@@ -80,9 +80,11 @@ class PdfTest : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                   config.isEmpty() ? dir.filePath(QStringLiteral("config")) : config);
+        const QString configHome =
+            config.isEmpty() ? dir.filePath(QStringLiteral("config")) : config;
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
         p.setProcessEnvironment(env);
+        const testing::ProgramSettings settings(configHome);
         p.start(program(), args);
         if (!p.waitForFinished(60000)) return -1;
         if (err) *err = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();

@@ -263,6 +263,10 @@ private slots:
     }
 
     void thePlatformDialogDecidesWhenItIsChosen() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows shows its own print dialog, outside the program's windows: no test answers "
+              "it there");
+#endif
         options().setStandardPrintDialog(true, store);
         onNextModal([](QWidget* modal) {
             QVERIFY(qobject_cast<QPrintDialog*>(modal));
@@ -439,12 +443,16 @@ private slots:
     }
 
     void aPdfIsOfferedUnderTheStationsName() {
+        // A name as the system spells it ("Z:/x/y/..." under Wine).
+        const auto absolute = [](const char* name) {
+            return QFileInfo(QString::fromLatin1(name)).absoluteFilePath();
+        };
         QCOMPARE(suggestedPdfName(QStringLiteral(" Spawacz: A*B? "),
                                   QStringLiteral("/x/y/ocena.trk"), QStringLiteral("/home")),
-                 QStringLiteral("/x/y/Spawacz_ A_B_.pdf"));
+                 absolute("/x/y/Spawacz_ A_B_.pdf"));
         QCOMPARE(
             suggestedPdfName(QString(), QStringLiteral("/x/ocena 1.trk"), QStringLiteral("/h")),
-            QStringLiteral("/x/ocena 1.pdf"));
+            absolute("/x/ocena 1.pdf"));
         QCOMPARE(suggestedPdfName(QStringLiteral("..."), QString(), QStringLiteral("/h")),
                  QStringLiteral("/h/ocena.pdf"));
     }

@@ -459,7 +459,9 @@ private slots:
         qputenv("XDG_CACHE_HOME", cache.toLocal8Bit());
         const QString indexFile = defaultRegisterIndexFile();
         qputenv("XDG_CACHE_HOME", previous);
+#ifndef Q_OS_WIN // there the cache folder is the user's own, which no variable moves
         QVERIFY(indexFile.startsWith(cache));
+#endif
         QVERIFY(QFileInfo::exists(indexFile));
         RegisterIndex index(indexFile);
         QVERIFY(*index.scan(folder_) == expected);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -208,6 +209,25 @@ void WindowTestBase::shot(const char* name, QWidget* window) {
     QVERIFY(
         shown->grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
 }
+
+#ifdef Q_OS_WIN
+ProgramSettings::ProgramSettings(const QString& configHome) {
+    clearStoredSettings();
+    const QSettings ini(configHome + QStringLiteral("/TRK2000/Startup.ini"), QSettings::IniFormat);
+    QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\TRK2000\\Startup"),
+                       QSettings::NativeFormat);
+    for (const QString& key : ini.allKeys())
+        registry.setValue(key, ini.value(key));
+    registry.sync();
+}
+
+ProgramSettings::~ProgramSettings() {
+    clearStoredSettings();
+}
+#else
+ProgramSettings::ProgramSettings(const QString&) {}
+ProgramSettings::~ProgramSettings() = default;
+#endif
 
 QString tarnikProgram() {
 #ifdef Q_OS_WIN

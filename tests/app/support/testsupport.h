@@ -122,6 +122,17 @@ void writeBytes(const QString& file, const QByteArray& bytes);
 
 // Makes the process run the program as a command line does without a display: no DISPLAY and no
 // platform chosen for it.
+// The settings a program started by a test reads: on Linux the INI file under the config folder
+// it is given (XDG_CONFIG_HOME); on Windows, where they live in the registry, that file's values
+// are copied into the program's registry key for the life of the object.
+class ProgramSettings {
+public:
+    explicit ProgramSettings(const QString& configHome);
+    ~ProgramSettings();
+    ProgramSettings(const ProgramSettings&) = delete;
+    ProgramSettings& operator=(const ProgramSettings&) = delete;
+};
+
 // The program built beside the tests (tarnik, tarnik.exe on Windows).
 QString tarnikProgram();
 
