@@ -112,7 +112,12 @@ private slots:
         QVERIFY(canvas.endDoc());
         const QRect ink = inkBox(img, img.rect());
         QVERIFY(!ink.isNull());
-        QVERIFY2(ink.bottom() < 100 + h, "text drawn below its measured height");
+        QVERIFY2(ink.bottom() < 100 + h,
+                 qPrintable(QStringLiteral("text drawn below its measured height: ink to %1, "
+                                           "%2 measured in lines of %3")
+                                .arg(ink.bottom())
+                                .arg(100 + h)
+                                .arg(lineH)));
         QVERIFY2(ink.bottom() >= 100 + h - lineH, "the last measured line is empty");
         QVERIFY(ink.top() >= 100);
         QVERIFY(ink.left() >= 100);

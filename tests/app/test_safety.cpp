@@ -240,7 +240,11 @@ private slots:
         start(500);
         QCOMPARE(page()->checklistModel()->rowCount(), 500);
         // A long question has the room its lines need.
-        QVERIFY(view()->rowHeight(6) > view()->rowHeight(5));
+        QVERIFY2(view()->rowHeight(6) > view()->rowHeight(5),
+                 qPrintable(QStringLiteral("rows %1 and %2 high, the question column %3 wide")
+                                .arg(view()->rowHeight(5))
+                                .arg(view()->rowHeight(6))
+                                .arg(view()->columnWidth(0))));
         QVERIFY(view()->rowHeight(6) >= 3 * view()->fontMetrics().lineSpacing());
         QScrollBar* bar = view()->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
